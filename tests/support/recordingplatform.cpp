@@ -1,0 +1,128 @@
+#include "recordingplatform.h"
+
+namespace {
+
+std::string str(long long value) { return std::to_string(value); }
+
+std::string quoted(const char* text)
+{
+    return text ? '"' + std::string(text) + '"' : std::string("null");
+}
+
+} // namespace
+
+std::string RecordingPlatform::Call::text() const
+{
+    std::string out = name + '(';
+    for (std::size_t i = 0; i < args.size(); ++i)
+        out += (i ? ", " : "") + args[i];
+    return out + ')';
+}
+
+void RecordingPlatform::record(std::string name, std::vector<std::string> args)
+{
+    calls.push_back({std::move(name), std::move(args)});
+}
+
+win32::DWORD RecordingPlatform::GetVersion()
+{
+    record("GetVersion", {});
+    return version;
+}
+
+void RecordingPlatform::Sleep(win32::DWORD milliseconds) { record("Sleep", {str(milliseconds)}); }
+
+void RecordingPlatform::ExitProcess(win32::UINT exitCode)
+{
+    record("ExitProcess", {str(exitCode)});
+    throw ProgramEnded{exitCode};
+}
+
+win32::LONG RecordingPlatform::GetWindowLongA(win32::HWND window, int index)
+{
+    record("GetWindowLongA", {str(window), str(index)});
+    return index == win32::GWL_EXSTYLE ? m_styles.value(window) : 0;
+}
+
+win32::LONG RecordingPlatform::SetWindowLongA(win32::HWND window, int index, win32::LONG newLong)
+{
+    record("SetWindowLongA", {str(window), str(index), str(newLong)});
+    if (index != win32::GWL_EXSTYLE)
+        return 0;
+    const win32::LONG old = m_styles.value(window);
+    m_styles.insert(window, newLong);
+    return old;
+}
+
+win32::BOOL RecordingPlatform::SetLayeredWindowAttributes(win32::HWND window, win32::COLORREF key,
+    win32::BYTE alpha, win32::DWORD flags)
+{
+    record("SetLayeredWindowAttributes", {str(window), str(key), str(alpha), str(flags)});
+    return 1;
+}
+
+win32::BOOL RecordingPlatform::ReleaseCapture()
+{
+    record("ReleaseCapture", {});
+    return 1;
+}
+
+win32::LRESULT RecordingPlatform::SendMessageA(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+    win32::LPARAM lParam)
+{
+    record("SendMessageA", {str(window), str(message), str(wParam), str(lParam)});
+    return 0;
+}
+
+void RecordingPlatform::DoEvents()
+{
+    record("DoEvents", {});
+    if (onDoEvents)
+        onDoEvents();
+}
+
+win32::BOOL RecordingPlatform::Shell_NotifyIconA(win32::DWORD message, const win32::NotifyIconBytes& data)
+{
+    record("Shell_NotifyIconA", {str(message)});
+    notifyRecords.push_back(data);
+    return notifyIconResult;
+}
+
+win32::HINSTANCE RecordingPlatform::ShellExecuteA(win32::HWND owner, const char* operation, const char* file,
+    const char* parameters, const char* directory, int showCommand)
+{
+    record("ShellExecuteA",
+        {str(owner), quoted(operation), quoted(file), quoted(parameters), quoted(directory), str(showCommand)});
+    return 42;
+}
+
+void RecordingPlatform::ReportError(const QString& message)
+{
+    record("ReportError", {message.toStdString()});
+    errors << message;
+}
+
+std::vector<std::string> RecordingPlatform::callsNamed(const std::string& name) const
+{
+    std::vector<std::string> out;
+    for (const auto& call : calls)
+        if (call.name == name)
+            out.push_back(call.text());
+    return out;
+}
+
+std::vector<int> RecordingPlatform::alphas(win32::HWND window) const
+{
+    std::vector<int> out;
+    for (const auto& call : calls)
+        if (call.name == "SetLayeredWindowAttributes" && call.args[0] == str(window))
+            out.push_back(std::stoi(call.args[2]));
+    return out;
+}
+
+void RecordingPlatform::clear()
+{
+    calls.clear();
+    errors.clear();
+    notifyRecords.clear();
+}

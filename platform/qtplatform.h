@@ -3,10 +3,17 @@
 #include "platform/win32.h"
 
 #include <QHash>
+#include <map>
+#include <memory>
+#include <utility>
+
+class QSystemTrayIcon;
 
 // The platform calls carried out with Qt, for Linux and Windows alike.
 class QtPlatform final : public win32::Platform {
 public:
+    ~QtPlatform() override;
+
     win32::DWORD GetVersion() override;
     void Sleep(win32::DWORD milliseconds) override;
     [[noreturn]] void ExitProcess(win32::UINT exitCode) override;
@@ -28,4 +35,6 @@ public:
 
 private:
     QHash<win32::HWND, win32::LONG> m_extendedStyles;
+    // Notification-area icons by owner window and icon id.
+    std::map<std::pair<win32::HWND, win32::UINT>, std::unique_ptr<QSystemTrayIcon>> m_trayIcons;
 };

@@ -12,6 +12,7 @@ class QSystemTrayIcon;
 // The platform calls carried out with Qt, for Linux and Windows alike.
 class QtPlatform final : public win32::Platform {
 public:
+    QtPlatform();
     ~QtPlatform() override;
 
     win32::DWORD GetVersion() override;

@@ -33,6 +33,7 @@ void forwardActivity(win32::HWND owner)
 
 } // namespace
 
+QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 win32::BOOL QtPlatform::Shell_NotifyIconA(win32::DWORD message, const win32::NotifyIconBytes& data)

@@ -61,11 +61,17 @@ const PixelArt& artFor(TitleButtonPainter::Glyph glyph)
     return help;
 }
 
-PixelArt::Inks inksOf(const QColor& colour)
+PixelArt::Inks glyphInks(const QColor& colour)
 {
     QColor half = colour;
     half.setAlpha(110);
     return {{'#', colour}, {'+', half}};
+}
+
+// The engraving leaves out the soft edge pixels, which would only blur it.
+PixelArt::Inks engravingInks(const QColor& colour)
+{
+    return {{'#', colour}};
 }
 
 }
@@ -88,7 +94,7 @@ QImage TitleButtonPainter::face(Glyph glyph, bool pressed) const
     // An engraved glyph: a light copy one pixel down and right, the dark glyph over it.
     const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
     const PixelArt& art = artFor(glyph);
-    art.paintCentred(image, shift + QPoint(1, 1), inksOf(pressed ? Theme::frost : Theme::gleam));
-    art.paintCentred(image, shift, inksOf(Theme::navy));
+    art.paintCentred(image, shift + QPoint(1, 1), engravingInks(pressed ? Theme::frost : Theme::gleam));
+    art.paintCentred(image, shift, glyphInks(Theme::navy));
     return image;
 }

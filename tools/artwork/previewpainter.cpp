@@ -17,8 +17,10 @@ constexpr QSize sheetSize{666, 470};
 
 QFont uiFont(bool bold = false)
 {
+    // Narrower than the real system font would be otherwise, so the labels wrap as they will.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
+    font.setStretch(QFont::Condensed);
     font.setBold(bold);
     return font;
 }
@@ -124,7 +126,7 @@ void PreviewPainter::paintMainWindow(QPainter& painter) const
     paintLabel(painter, {{8, 24, 65, 17}, QStringLiteral("6 Dec 2026"), uiFont(), Theme::steel});
     paintLabel(painter, {{240, 24, 65, 17}, QStringLiteral("20:31:50"), uiFont(), Theme::steel});
     painter.drawImage(280, 0, skin(QStringLiteral("_up.btn")));
-    paintLabel(painter, {{136, 195, 137, 17}, QStringLiteral("verbolet.example.org"), underlined(uiFont()),
+    paintLabel(painter, {{136, 195, 137, 17}, QStringLiteral("https://verbolet.example.org/"), underlined(uiFont()),
                          Theme::steel});
     painter.drawImage(264, 0, skin(QStringLiteral("idown.btn")));
     QFont papyrus(QStringLiteral("URW Bookman"));
@@ -148,7 +150,7 @@ void PreviewPainter::paintAboutWindow(QPainter& painter) const
     painter.translate(aboutWindowAt);
     painter.setClipRect(QRect(0, 0, 313, 233));
     painter.fillRect(QRect(0, 0, 313, 233), Theme::window);
-    paintLabel(painter, {{16, 208, 137, 17}, QStringLiteral("verbolet.example.org"), underlined(uiFont()),
+    paintLabel(painter, {{16, 208, 137, 17}, QStringLiteral("https://verbolet.example.org/"), underlined(uiFont()),
                          Theme::navy});
     painter.drawImage(0, 224, skin(QStringLiteral("bottom.skk")));
     painter.drawImage(307, 16, skin(QStringLiteral("side.sks")));

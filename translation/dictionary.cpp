@@ -1,0 +1,49 @@
+#include "translation/dictionary.h"
+
+#include "translation/dictionarycache.h"
+#include "translation/dictionaryparser.h"
+#include "translation/dictionaryreader.h"
+#include "translation/textdecoding.h"
+
+namespace {
+
+DictionaryCache& recentDictionaries()
+{
+    static DictionaryCache cache;
+    return cache;
+}
+
+std::variant<std::shared_ptr<const DictionaryIndex>, DictionaryFault> indexOf(const QByteArray& bytes,
+                                                                             const QString& path)
+{
+    if (auto cached = recentDictionaries().find(bytes))
+        return cached;
+    auto parsed = DictionaryParser::parse(TextDecoding::dictionaryText(bytes), path);
+    if (auto* fault = std::get_if<DictionaryFault>(&parsed))
+        return std::move(*fault);
+    auto index = std::make_shared<const DictionaryIndex>(std::move(std::get<std::vector<DictionaryEntry>>(parsed)));
+    recentDictionaries().insert(bytes, index);
+    return index;
+}
+
+} // namespace
+
+Dictionary::Dictionary(std::shared_ptr<const DictionaryIndex> index, QString path, bool linesAfterLast)
+    : m_index(std::move(index))
+    , m_path(std::move(path))
+    , m_linesAfterLast(linesAfterLast)
+{
+}
+
+DictionaryOrFault Dictionary::load(const QString& path)
+{
+    auto read = DictionaryReader::read(path);
+    if (auto* fault = std::get_if<DictionaryFault>(&read))
+        return std::move(*fault);
+    const DictionaryBytes& bytes = std::get<DictionaryBytes>(read);
+
+    auto indexed = indexOf(bytes.lines, path);
+    if (auto* fault = std::get_if<DictionaryFault>(&indexed))
+        return std::move(*fault);
+    return Dictionary(std::get<std::shared_ptr<const DictionaryIndex>>(indexed), path, bytes.moreFollows);
+}

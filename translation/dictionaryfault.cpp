@@ -1,0 +1,50 @@
+#include "translation/dictionaryfault.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// Every message is filled in one arg() call, so a '%' in a file name is never taken for a
+// place marker.
+namespace {
+
+QString fileName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+QString fullPath(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+DictionaryFault DictionaryFault::unreadable(const QString& path, const QString& reason)
+{
+    return {Kind::Unreadable, path, 0,
+            QStringLiteral("%1: cannot be read: %2 (%3)").arg(fileName(path), reason, fullPath(path))};
+}
+
+DictionaryFault DictionaryFault::tooLarge(const QString& path, qint64 limit)
+{
+    return {Kind::TooLarge, path, 0,
+            QStringLiteral("%1: its first 1622 lines exceed %2 MiB, so it is no dictionary (%3)")
+                .arg(fileName(path), QString::number(limit / (1024 * 1024)), fullPath(path))};
+}
+
+DictionaryFault DictionaryFault::tooFewLines(const QString& path, int lineCount)
+{
+    const QString message =
+        lineCount == 0
+            ? QStringLiteral("%1: is empty; a dictionary needs 1622 lines").arg(fileName(path))
+            : QStringLiteral("%1: ends after line %2; a dictionary needs 1622 lines")
+                  .arg(fileName(path), QString::number(lineCount));
+    return {Kind::TooFewLines, path, lineCount, message};
+}
+
+DictionaryFault DictionaryFault::noTab(const QString& path, int line, bool lineIsEmpty)
+{
+    const QString form = lineIsEmpty ? QStringLiteral("%1: line %2 is empty; every line needs a TAB")
+                                     : QStringLiteral("%1: line %2 has no TAB");
+    return {Kind::NoTab, path, line, form.arg(fileName(path), QString::number(line))};
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+// How an element presents itself to screen readers: a name ("Translate", "Close")
+// and a role (a caption that acts as a button, a web link). An element with the role
+// Button or Link offers the "press" action, which clicks it.
+struct Access {
+    QString name{};
+    QAccessible::Role role = QAccessible::NoRole;
+};
+
+void SetAccess(QWidget* element, const Access& access);

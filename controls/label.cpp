@@ -1,0 +1,67 @@
+#include "controls/label.h"
+
+#include <QEvent>
+#include <QKeySequence>
+#include <QPainter>
+#include <utility>
+
+Label::Label(QWidget* parent)
+    : QWidget(parent)
+{
+    m_mouseEvents->forwardTo(this);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    grabAccessLetter();
+    update();
+}
+
+void Label::setForeColor(const QColor& color)
+{
+    m_foreColor = color;
+    update();
+}
+
+void Label::setBackColor(const QColor& color)
+{
+    m_backColor = color;
+    update();
+}
+
+void Label::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void Label::grabAccessLetter()
+{
+    if (m_accessShortcut)
+        releaseShortcut(std::exchange(m_accessShortcut, 0));
+    const QKeySequence letter = QKeySequence::mnemonic(m_caption);
+    if (!letter.isEmpty())
+        m_accessShortcut = grabShortcut(letter);
+}
+
+bool Label::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        emit Click();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Label::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (isOpaque())
+        painter.fillRect(rect(), m_backColor);
+    painter.setPen(m_foreColor);
+    painter.drawText(rect(), int(m_alignment | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic, m_caption);
+}

@@ -1,0 +1,80 @@
+#include "controls/mouseevents.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <utility>
+
+namespace {
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+bool clicks(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton || button == Qt::RightButton;
+}
+
+} // namespace
+
+MouseEvents::MouseEvents(QWidget* element, Delivery delivery)
+    : QObject(element)
+    , m_element(element)
+    , m_delivery(delivery)
+{
+    element->installEventFilter(this);
+}
+
+bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_element)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: press(static_cast<const QMouseEvent&>(*event)); break;
+    case QEvent::MouseButtonRelease: release(static_cast<const QMouseEvent&>(*event)); break;
+    case QEvent::MouseButtonDblClick: doubleClick(static_cast<const QMouseEvent&>(*event)); break;
+    default: return false;
+    }
+    return m_delivery == Delivery::Consume;
+}
+
+void MouseEvents::press(const QMouseEvent& event)
+{
+    m_releaseEndsDoubleClick = false;
+    emit MouseDown(buttonCode(event.button()), shiftCode(event.modifiers()), event.position().toPoint());
+}
+
+void MouseEvents::release(const QMouseEvent& event)
+{
+    const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+    const QPoint position = event.position().toPoint();
+    // Judged before MouseUp runs: its handler may give the element a picture of another size.
+    const bool clicked = !endsDoubleClick && clicks(event.button()) && m_element->rect().contains(position);
+    const QPointer<MouseEvents> alive(this);
+    emit MouseUp(buttonCode(event.button()), shiftCode(event.modifiers()), position);
+    if (clicked && alive)
+        emit Click();
+}
+
+void MouseEvents::doubleClick(const QMouseEvent& event)
+{
+    if (!clicks(event.button())) {
+        press(event); // a middle double-click is just another press
+        return;
+    }
+    m_releaseEndsDoubleClick = true;
+    emit DblClick();
+}

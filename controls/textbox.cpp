@@ -1,0 +1,52 @@
+#include "controls/textbox.h"
+
+#include <QKeyEvent>
+#include <limits>
+
+namespace {
+
+// The character code a key types, or 0 for a key that types none (arrows, F1, ...).
+int characterCode(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Escape: return 27;
+    default: break;
+    }
+    const QString text = event.text();
+    return text.isEmpty() || event.key() == Qt::Key_Delete ? 0 : text.at(0).unicode();
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent)
+    : QLineEdit(parent)
+{
+    m_mouseEvents->forwardTo(this);
+    setFrame(true);
+    setMaxLength(std::numeric_limits<int>::max());
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TextBox::setColors(const QColor& background, const QColor& text)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, background);
+    // The disabled text colour stays the style's, so a disabled box looks disabled.
+    colors.setColor(QPalette::Active, QPalette::Text, text);
+    colors.setColor(QPalette::Inactive, QPalette::Text, text);
+    setPalette(colors);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    int code = characterCode(*event);
+    if (code != 0) {
+        emit KeyPress(code);
+        if (code == 0)
+            return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "controls/form.h"
+
+#include <QTest>
+#include <string>
+#include <vector>
+
+// A window made from a design given by the test, with every hook counted.
+class TestForm final : public Form {
+public:
+    explicit TestForm(const FormDesign& design)
+        : Form(design)
+    {
+    }
+
+    using Form::element;
+
+    int loads = 0;
+    int activations = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override { ++activations; }
+};
+
+inline FormDesign testDesign(std::vector<ElementDesign> elements, QStringList tabOrder = {})
+{
+    return FormDesign{
+        .caption = "Test",
+        .size = {200, 150},
+        .backColor = QColor(212, 208, 200),
+        .font = QFont(),
+        .icon = QIcon(),
+        .centerOnScreen = false,
+        .elements = std::move(elements),
+        .tabOrder = std::move(tabOrder),
+    };
+}
+
+inline void showAndWait(QWidget& window)
+{
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+}
+
+// Writes each mouse event of an element as text: "Down 1 0", "Up 2 0", "Click", "DblClick".
+template <class Element>
+std::vector<std::string>& recordMouse(Element* element, std::vector<std::string>& log)
+{
+    const auto text = [](const char* name, int button, int shift) {
+        return std::string(name) + ' ' + std::to_string(button) + ' ' + std::to_string(shift);
+    };
+    QObject::connect(element, &Element::MouseDown, [&log, text](int b, int s, QPoint) { log.push_back(text("Down", b, s)); });
+    QObject::connect(element, &Element::MouseUp, [&log, text](int b, int s, QPoint) { log.push_back(text("Up", b, s)); });
+    QObject::connect(element, &Element::Click, [&log] { log.push_back("Click"); });
+    QObject::connect(element, &Element::DblClick, [&log] { log.push_back("DblClick"); });
+    return log;
+}

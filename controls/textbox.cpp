@@ -1,13 +1,18 @@
 #include "controls/textbox.h"
 
+#include "controls/systemcolors.h"
+
 #include <QKeyEvent>
 #include <limits>
 
 namespace {
 
-// The character code a key types, or 0 for a key that types none (arrows, F1, ...).
+// The character code a key types, or 0 for a key that types none (arrows, F1, Alt
+// with a letter, ...).
 int characterCode(const QKeyEvent& event)
 {
+    if (event.modifiers() & Qt::AltModifier)
+        return 0;
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
@@ -34,9 +39,11 @@ void TextBox::setColors(const QColor& background, const QColor& text)
 {
     QPalette colors = palette();
     colors.setColor(QPalette::Base, background);
-    // The disabled text colour stays the style's, so a disabled box looks disabled.
     colors.setColor(QPalette::Active, QPalette::Text, text);
     colors.setColor(QPalette::Inactive, QPalette::Text, text);
+    // A disabled box shows its text grey, as the classic Windows scheme does; some
+    // styles' own disabled grey is too pale to read on the window colour.
+    colors.setColor(QPalette::Disabled, QPalette::Text, SystemColor(SystemColors::COLOR_GRAYTEXT));
     setPalette(colors);
 }
 

@@ -1,0 +1,47 @@
+// Draws the main window, skinned and holding a sample translation, into a PNG file.
+#include "mainwindow/form1.h"
+#include "platform/filefault.h"
+#include "platform/programfolder.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+const QString SampleMessage = QStringLiteral("hi m8 gr8 2 c u 2day brb ttyl lol");
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: verbolet-screenshot OUTPUT.png\n");
+        return 2;
+    }
+
+    QtPlatform platform;
+    Form1 window(platform, ProgramFolder::path());
+    try {
+        window.LoadSkinPictures();
+    } catch (const FileFault& fault) {
+        std::fprintf(stderr, "verbolet-screenshot: %s\n", qUtf8Printable(fault.message()));
+        return 1;
+    }
+    // Start-up puts the notification-area icon's picture box out of sight below the window.
+    window.TrayIcon->move(window.TrayIcon->x(), window.height() + 67);
+    window.show();
+    window.Text1->setText(SampleMessage);
+    window.Translate();
+    QApplication::processEvents();
+
+    const QString output = arguments.at(1);
+    if (!window.grab().save(output, "PNG")) {
+        std::fprintf(stderr, "verbolet-screenshot: cannot write %s\n", qUtf8Printable(output));
+        return 1;
+    }
+    return 0;
+}

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QLine>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -31,6 +32,7 @@ struct LabelDesign {
 };
 
 struct ImageDesign {
+    QPixmap picture{}; // stored with the design; most images get theirs at loading
     bool stretch = false;
     bool visible = true;
     Access access{};

@@ -33,6 +33,7 @@ QWidget* makeLabel(const LabelDesign& look, QWidget* window)
 QWidget* makeImage(const ImageDesign& look, QWidget* window)
 {
     auto* image = new Image(window);
+    image->setPicture(look.picture);
     image->setStretch(look.stretch);
     image->setVisible(look.visible);
     SetAccess(image, look.access);

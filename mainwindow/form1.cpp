@@ -23,6 +23,7 @@ void Form1::connectHandlers()
     connect(Label2, &Label::MouseUp, this, &Form1::Label2_MouseUp);
     connect(Label2, &Label::Click, this, &Form1::Label2_Click);
     connect(Timer1, &Timer::Tick, this, &Form1::Timer1_Timer);
+    connect(lblLink, &Label::MouseDown, this, &Form1::lblLink_MouseDown);
 }
 
 QString Form1::skinFile(const QString& name) const

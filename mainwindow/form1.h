@@ -30,6 +30,9 @@ public:
     // Throws FileFault for a missing or unreadable skin file.
     void LoadSkinPictures();
 
+    // Opens a path or an address with the shell's default action; always returns 0.
+    int Win32Keyword(const QString& URL);
+
     PictureBox* const TrayIcon = element<PictureBox>("TrayIcon");
     Timer* const Timer1 = element<Timer>("Timer1");
     ccrpProgressBar* const ccrpProgressBar1 = element<ccrpProgressBar>("ccrpProgressBar1");
@@ -75,6 +78,9 @@ private:
 
     // Clock
     void Timer1_Timer();
+
+    // Web link
+    void lblLink_MouseDown(int Button, int Shift, QPoint pos);
 
     win32::Platform& m_platform;
     QString m_programFolder;

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "translation/dictionaryentry.h"
+#include "translation/flatkeytable.h"
+#include "translation/keyhash.h"
 
 #include <QString>
-#include <QHashFunctions>
 #include <QStringView>
 
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 // The dictionary's entries with every chain worked out in advance.
@@ -18,6 +19,15 @@
 // index keeps, for each lower-cased abbreviation, the line whose expansion the item ends as.
 class DictionaryIndex final {
 public:
+    // A distinct lower-cased abbreviation: the first line that has it, and the line whose
+    // expansion an item matching it ends as.
+    struct Chain final {
+        int firstLine = 0;
+        int finalLine = 0;
+    };
+
+    using KeyTable = FlatKeyTable<char16_t, Utf16KeyHash>;
+
     explicit DictionaryIndex(std::vector<DictionaryEntry> entries);
 
     const std::vector<DictionaryEntry>& entries() const { return m_entries; }
@@ -28,30 +38,28 @@ public:
     // The first line after `line` whose abbreviation matches the expansion `line` writes, or -1.
     int nextLine(int line) const { return m_nextLine[std::size_t(line)]; }
 
-    // The line whose expansion an item ends as when all lines have been applied to it in
-    // order, given the item lower-cased by TextCase::lower; -1 when no line matches it.
-    int finalLine(QStringView loweredItem) const;
+    // One chain for each distinct key, in the order of the keys' first lines.
+    const std::vector<Chain>& chains() const { return m_chains; }
 
-    // Every lower-cased abbreviation with its final line.
-    template <typename Visit>
-    void forEachKey(Visit&& visit) const
+    // The text an item ends as when all lines have been applied to it in order, given the
+    // item lower-cased by TextCase::lower (and, if at hand, KeyTable::hash of that); nothing
+    // when no line matches the item.
+    std::optional<QStringView> translationOf(QStringView loweredItem) const
     {
-        for (const auto& [key, line] : m_finalLineByKey)
-            visit(QStringView(key), line);
+        return translationOf(loweredItem, KeyTable::hash(view(loweredItem)));
+    }
+    std::optional<QStringView> translationOf(QStringView loweredItem, std::uint64_t hash) const
+    {
+        const auto found = m_translations.find(view(loweredItem), hash);
+        return found ? std::optional<QStringView>(QStringView(found->data(), qsizetype(found->size()))) : std::nullopt;
     }
 
-private:
-    struct KeyHash final {
-        using is_transparent = void;
-        std::size_t operator()(QStringView key) const noexcept { return qHash(key); }
-    };
-    struct KeyEqual final {
-        using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
-    };
+    static KeyTable::View view(QStringView text) { return {text.utf16(), std::size_t(text.size())}; }
 
+private:
     std::vector<DictionaryEntry> m_entries;
     std::vector<QString> m_keys;
     std::vector<int> m_nextLine;
-    std::unordered_map<QString, int, KeyHash, KeyEqual> m_finalLineByKey;
+    std::vector<Chain> m_chains;
+    KeyTable m_translations; // each key's first line's chain, to the expansion it ends with
 };

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace DictionaryReader {
@@ -12,6 +14,17 @@ namespace {
 
 constexpr qint64 BlockSize = 64 * 1024;
 
+// Whether any of the eight bytes at `bytes` is a CR or an LF.
+bool holdsLineEnd(const char* bytes)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t highBits = 0x8080808080808080;
+    const auto hasZeroByte = [](std::uint64_t v) { return ((v - ones) & ~v & highBits) != 0; };
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return hasZeroByte(word ^ (ones * '\r')) || hasZeroByte(word ^ (ones * '\n'));
+}
+
 // Counts line ends (CR LF, a lone CR, a lone LF) across the blocks of a file.
 class LineEndCounter final {
 public:
@@ -19,14 +32,31 @@ public:
     // bytes[from..] holds it.
     std::optional<qsizetype> findLastLineEnd(QByteArrayView bytes, qsizetype from)
     {
-        for (qsizetype i = from; i < bytes.size(); ++i) {
-            const char c = bytes[i];
-            const bool secondHalfOfCrLf = c == '\n' && m_afterCr;
-            m_afterCr = c == '\r';
-            if ((c == '\r' || c == '\n') && !secondHalfOfCrLf && ++m_lineEnds == DictionaryFormat::LineCount)
-                return i + 1;
+        // Locals rather than members in the loop: stores to members could alias the bytes.
+        int lineEnds = m_lineEnds;
+        bool afterCr = m_afterCr;
+        std::optional<qsizetype> found;
+        for (qsizetype i = from; i < bytes.size();) {
+            if (i + 8 <= bytes.size() && !holdsLineEnd(bytes.data() + i)) {
+                afterCr = false;
+                i += 8;
+                continue;
+            }
+            const char c = bytes[i++];
+            if (c != '\r' && c != '\n') {
+                afterCr = false;
+                continue;
+            }
+            const bool secondHalfOfCrLf = c == '\n' && afterCr;
+            afterCr = c == '\r';
+            if (!secondHalfOfCrLf && ++lineEnds == DictionaryFormat::LineCount) {
+                found = i;
+                break;
+            }
         }
-        return std::nullopt;
+        m_lineEnds = lineEnds;
+        m_afterCr = afterCr;
+        return found;
     }
 
 private:

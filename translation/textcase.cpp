@@ -2,15 +2,6 @@
 
 namespace TextCase {
 
-namespace {
-
-constexpr bool isAsciiUpper(char16_t c)
-{
-    return c >= u'A' && c <= u'Z';
-}
-
-} // namespace
-
 QStringView lower(QStringView text, QString& buffer)
 {
     bool hasUpper = false;
@@ -19,7 +10,7 @@ QStringView lower(QStringView text, QString& buffer)
             buffer = text.toString().toLower();
             return buffer;
         }
-        hasUpper = hasUpper || isAsciiUpper(c.unicode());
+        hasUpper = hasUpper || lowerAscii(c.unicode()) != c.unicode();
     }
     if (!hasUpper)
         return text;
@@ -27,7 +18,7 @@ QStringView lower(QStringView text, QString& buffer)
     buffer.resize(text.size());
     QChar* out = buffer.data();
     for (const QChar c : text)
-        *out++ = isAsciiUpper(c.unicode()) ? QChar(char16_t(c.unicode() + (u'a' - u'A'))) : c;
+        *out++ = QChar(lowerAscii(c.unicode()));
     return buffer;
 }
 

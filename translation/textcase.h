@@ -3,12 +3,32 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+
 // The one lower-casing rule under which typed items and abbreviations are compared.
 // Both sides of every comparison go through it.
 namespace TextCase {
 
+// The ASCII part of the rule, for one UTF-16 code unit or one UTF-8 byte: A to Z become
+// a to z, everything else stays.
+template <typename Char>
+constexpr Char lowerAscii(Char c)
+{
+    return c >= Char('A') && c <= Char('Z') ? Char(c + ('a' - 'A')) : c;
+}
+
 // `text` lower-cased exactly as QString::toLower does it, with a short cut for ASCII.
 QString lower(QStringView text);
+
+// lowerAscii applied to each of eight ASCII bytes (all below 0x80) packed in one word.
+constexpr std::uint64_t lowerAsciiBytes(std::uint64_t bytes)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    const std::uint64_t fromA = bytes + ones * (0x80 - 'A');      // high bit: the byte is 'A' or more
+    const std::uint64_t afterZ = bytes + ones * (0x80 - 'Z' - 1); // high bit: the byte is past 'Z'
+    const std::uint64_t upper = fromA & ~afterZ & (ones * 0x80);
+    return bytes | (upper >> 2); // 0x80 >> 2 is the 0x20 between 'A' and 'a'
+}
 
 // The same, without allocating when `text` is already lower-case ASCII: the result views
 // either `text` itself or `buffer`, which it overwrites.

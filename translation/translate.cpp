@@ -3,22 +3,15 @@
 #include "translation/spacejoiner.h"
 #include "translation/textcase.h"
 
+#include <QHashFunctions>
+
 #include <unordered_map>
 
 namespace {
 
-bool isAscii(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
 
-// What each item of one translation turns into. ASCII items are lower-cased on the fly;
-// other items need QString::toLower, so their results are remembered for the rest of the
-// call. The views it returns point into the message or into the dictionary.
+// What each item of one translation turns into. The views it returns point into the
+// message or into the dictionary.
 class ItemTranslator final {
 public:
     explicit ItemTranslator(const DictionaryIndex& index)
@@ -26,26 +19,28 @@ public:
     {
     }
 
-    QStringView translate(QStringView item)
+    // An item of ASCII characters, with the Utf16KeyHash of its lower-cased form and
+    // whether lower-casing changes it.
+    QStringView translateAscii(QStringView item, std::uint64_t loweredHash, bool hasUpper)
     {
-        if (isAscii(item))
-            return lookUp(item);
+        const QStringView key = hasUpper ? TextCase::lower(item, m_lowered) : item;
+        return m_index.translationOf(key, loweredHash).value_or(item);
+    }
+
+    // Any other item needs QString::toLower, so its result is remembered for the rest of the call.
+    QStringView translateOther(QStringView item)
+    {
         const auto known = m_remembered.find(item);
         if (known != m_remembered.end())
             return known->second;
-        return m_remembered.emplace(item, lookUp(item)).first->second;
+        const QStringView result = m_index.translationOf(TextCase::lower(item, m_lowered)).value_or(item);
+        return m_remembered.emplace(item, result).first->second;
     }
 
 private:
     struct ViewHash final {
         std::size_t operator()(QStringView text) const noexcept { return qHash(text); }
     };
-
-    QStringView lookUp(QStringView item)
-    {
-        const int line = m_index.finalLine(TextCase::lower(item, m_lowered));
-        return line < 0 ? item : QStringView(m_index.entries()[std::size_t(line)].expansion);
-    }
 
     const DictionaryIndex& m_index;
     QString m_lowered;
@@ -54,20 +49,37 @@ private:
 
 } // namespace
 
+// One pass over the text finds the items and, for ASCII items, hashes their lower-cased
+// form on the way, so most items cost a single table look-up.
 QString translate(const Dictionary& dictionary, QStringView boxText)
 {
     ItemTranslator items(dictionary.index());
     SpaceJoiner<QChar> joiner;
     QString output;
-    output.reserve(boxText.size());
+    output.reserve(boxText.size() + boxText.size() / 2);
+
+    const char16_t* const text = boxText.utf16();
+    const qsizetype size = boxText.size();
     qsizetype start = 0;
-    for (;;) {
-        const qsizetype space = boxText.indexOf(u' ', start);
-        const qsizetype end = space < 0 ? boxText.size() : space;
-        const QStringView result = items.translate(boxText.sliced(start, end - start));
-        joiner.append(output, result.data(), std::size_t(result.size()));
-        if (space < 0)
-            return output;
-        start = space + 1;
+    std::uint64_t hash = Utf16KeyHash::Start;
+    bool ascii = true;
+    bool hasUpper = false;
+    for (qsizetype i = 0;; ++i) {
+        if (i == size || text[i] == u' ') {
+            const QStringView item(text + start, i - start);
+            const QStringView result = ascii ? items.translateAscii(item, hash, hasUpper) : items.translateOther(item);
+            joiner.append(output, result.data(), std::size_t(result.size()));
+            if (i == size)
+                return output;
+            start = i + 1;
+            hash = Utf16KeyHash::Start;
+            ascii = true;
+            hasUpper = false;
+            continue;
+        }
+        const char16_t lowered = TextCase::lowerAscii(text[i]);
+        ascii = ascii && text[i] < 0x80;
+        hasUpper = hasUpper || lowered != text[i];
+        hash = Utf16KeyHash::step(hash, lowered);
     }
 }

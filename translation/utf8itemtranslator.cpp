@@ -4,17 +4,34 @@
 #include "translation/textdecoding.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
-Utf8KeyTable::Pairs keysAndResults(const DictionaryIndex& index)
+std::string utf8(QStringView text)
 {
-    Utf8KeyTable::Pairs pairs;
-    index.forEachKey([&](QStringView key, int line) {
-        pairs.emplace_back(key.toUtf8().toStdString(),
-                           index.entries()[std::size_t(line)].expansion.toUtf8().toStdString());
-    });
-    return pairs;
+    return text.toUtf8().toStdString();
+}
+
+// The UTF-8 form of the dictionary's translation table.
+Utf8ItemTranslator::KeyTable tableOf(const DictionaryIndex& index)
+{
+    std::vector<std::string> expansions;
+    expansions.reserve(index.entries().size());
+    for (const DictionaryEntry& entry : index.entries())
+        expansions.push_back(utf8(entry.expansion));
+    std::vector<std::string> keys;
+    keys.reserve(index.chains().size());
+    for (const DictionaryIndex::Chain& chain : index.chains())
+        keys.push_back(utf8(index.key(chain.firstLine)));
+
+    const std::vector<std::string_view> texts(expansions.begin(), expansions.end());
+    std::vector<std::pair<std::string_view, int>> keyToLine;
+    keyToLine.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keyToLine.emplace_back(keys[i], index.chains()[i].finalLine);
+    return {texts, keyToLine};
 }
 
 bool isAscii(std::string_view bytes)
@@ -25,56 +42,53 @@ bool isAscii(std::string_view bytes)
 } // namespace
 
 Utf8ItemTranslator::Utf8ItemTranslator(const Dictionary& dictionary)
-    : m_table(keysAndResults(dictionary.index()))
-    , m_lowered(m_table.longestKey(), '\0')
+    : m_table(tableOf(dictionary.index()))
+    , m_lowered(m_table.longestKey() + 8, '\0')
 {
 }
 
 std::string_view Utf8ItemTranslator::translate(std::string_view item)
 {
     // Lower-casing ASCII keeps its length, so a longer ASCII item matches no key.
-    if (item.size() <= m_table.longestKey())
-        return translateAscii(item);
-    return isAscii(item) ? item : translateOther(item);
-}
+    if (item.size() > m_table.longestKey())
+        return isAscii(item) ? item : translateOther(item);
 
-std::string_view Utf8ItemTranslator::translateAscii(std::string_view item)
-{
-    std::uint64_t hash = Utf8KeyTable::HashStart;
-    for (std::size_t i = 0; i < item.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(item[i]);
-        if (byte >= 0x80)
+    constexpr std::uint64_t highBits = 0x8080808080808080;
+    std::uint64_t hash = ByteKeyHash::Start;
+    for (std::size_t at = 0; at < item.size(); at += 8) {
+        const std::uint64_t chunk = ByteKeyHash::chunkOfPadded(item.data() + at, item.size() - at);
+        if ((chunk & highBits) != 0)
             return translateOther(item);
-        const auto lowered = static_cast<unsigned char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
-        m_lowered[i] = static_cast<char>(lowered);
-        hash = Utf8KeyTable::hashStep(hash, lowered);
+        const std::uint64_t lowered = TextCase::lowerAsciiBytes(chunk);
+        std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
+        hash = ByteKeyHash::mix(hash, lowered);
     }
-    const std::string_view* result = m_table.find(std::string_view(m_lowered).substr(0, item.size()), hash);
-    return result ? *result : item;
+    hash = ByteKeyHash::finish(hash, item.size());
+    return m_table.findPadded(std::string_view(m_lowered.data(), item.size()), hash).value_or(item);
 }
 
 std::string_view Utf8ItemTranslator::translateOther(std::string_view item)
 {
+    const auto withoutPadding = [](const std::string& result) {
+        return std::string_view(result).substr(0, result.size() - Padding);
+    };
     if (item.size() > MaxRememberedItemSize) {
         m_unremembered = translateThroughText(item);
-        return m_unremembered;
+        return withoutPadding(m_unremembered);
     }
     const auto known = m_remembered.find(item);
     if (known != m_remembered.end())
-        return known->second;
+        return withoutPadding(known->second);
     if (m_remembered.size() >= MaxRemembered)
         m_remembered.clear();
-    return m_remembered.emplace(std::string(item), translateThroughText(item)).first->second;
+    return withoutPadding(m_remembered.emplace(std::string(item), translateThroughText(item)).first->second);
 }
 
 std::string Utf8ItemTranslator::translateThroughText(std::string_view item) const
 {
     const QString text = TextDecoding::fromUtf8(QByteArrayView(item.data(), qsizetype(item.size())));
-    const QByteArray key = TextCase::lower(text).toUtf8();
-    const std::string_view* result = m_table.find(std::string_view(key.data(), std::size_t(key.size())),
-                                                  Utf8KeyTable::hash(std::string_view(key.data(), std::size_t(key.size()))));
-    if (result)
-        return std::string(*result);
-    const QByteArray encoded = text.toUtf8();
-    return std::string(encoded.data(), std::size_t(encoded.size()));
+    const auto found = m_table.find(utf8(TextCase::lower(text)));
+    std::string result = found ? std::string(*found) : utf8(text);
+    result.append(Padding, '\0');
+    return result;
 }

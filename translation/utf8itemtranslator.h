@@ -1,20 +1,28 @@
 #pragma once
 
 #include "translation/dictionary.h"
-#include "translation/utf8keytable.h"
+#include "translation/flatkeytable.h"
+#include "translation/keyhash.h"
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 // Translates items given as UTF-8 bytes, with exactly the result of decoding the item with
-// TextDecoding::fromUtf8, translating the text and encoding it again, but without that
-// round trip for ASCII items, and only once for each other item (up to a bound on memory).
+// TextDecoding::fromUtf8, translating the text and encoding it again. ASCII items skip that
+// round trip: they are lower-cased, hashed and looked up eight bytes at a time. Any other
+// item takes the round trip once and is then remembered (up to a bound on memory).
 class Utf8ItemTranslator final {
 public:
+    using KeyTable = FlatKeyTable<char, ByteKeyHash>;
+
     explicit Utf8ItemTranslator(const Dictionary& dictionary);
 
-    // The UTF-8 text `item` turns into. The view is valid until the next call.
+    // Readable bytes that must follow each item handed in, and that follow each result.
+    static constexpr std::size_t Padding = 16;
+
+    // The UTF-8 text `item` turns into; the view is valid until the next call. Both the item
+    // and the result are followed by Padding readable bytes (the item's are not changed).
     std::string_view translate(std::string_view item);
 
 private:
@@ -26,12 +34,11 @@ private:
     static constexpr std::size_t MaxRemembered = 1 << 16;
     static constexpr std::size_t MaxRememberedItemSize = 256;
 
-    std::string_view translateAscii(std::string_view item);
     std::string_view translateOther(std::string_view item);
-    std::string translateThroughText(std::string_view item) const;
+    std::string translateThroughText(std::string_view item) const; // with Padding NUL bytes after it
 
-    Utf8KeyTable m_table;
-    std::string m_lowered;
-    std::string m_unremembered;
+    KeyTable m_table;      // lower-cased key to the expansion an item with that key ends as
+    std::string m_lowered; // room for the longest key and one more chunk
+    std::string m_unremembered; // results from translateThroughText, padding included
     std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_remembered;
 };

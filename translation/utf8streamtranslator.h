@@ -1,37 +1,45 @@
 #pragma once
 
 #include "translation/dictionary.h"
+#include "translation/paddedbytes.h"
 #include "translation/spacejoiner.h"
 #include "translation/utf8itemtranslator.h"
 
-#include <string>
 #include <string_view>
 
 // Translates a stream of UTF-8 messages, one per line, as the bytes arrive. A line ends at
 // LF, and a CR just before the LF is dropped; each line is translated exactly as Translate
 // translates that text typed into the input box (its appended space included), and each
 // translation is written as one line ending in LF. A byte order mark at the very start of
-// the stream is skipped. Only the item being read is held, so input of any size runs in
-// constant memory.
+// the stream is skipped, and the end of the stream ends a last line as an LF would. Only the
+// item being read is held, so input of any size runs in constant memory.
 class Utf8StreamTranslator final {
 public:
     explicit Utf8StreamTranslator(const Dictionary& dictionary);
 
-    // Translates what `input` completes and appends it to `output`.
-    void feed(std::string_view input, std::string& output);
+    // Takes the next bytes of the stream and gives the translation of what they complete;
+    // the view is valid until the next call.
+    std::string_view feed(std::string_view input);
 
-    // Ends the stream: a last line without its LF is translated as well.
-    void finish(std::string& output);
+    // Ends the stream and gives the translation of a last line without its LF, if any.
+    std::string_view finish();
 
 private:
-    void consume(std::string_view input, std::string& output);
-    void endItem(std::string_view item, std::string& output);
-    void endLine(std::string_view lastItem, std::string& output);
+    // SpaceJoiner's output: pieces of items and results, which all have their padding.
+    struct Output final {
+        PaddedBytes& bytes;
+        void push_back(char byte) { bytes.push_back(byte); }
+        void append(const char* piece, std::size_t size) { bytes.appendPadded({piece, size}); }
+    };
+
+    void translateItems();
+    void endItem(std::string_view item);
+    void endLine(std::string_view item);
 
     Utf8ItemTranslator m_items;
     SpaceJoiner<char> m_joiner;
-    std::string m_pendingItem;     // the start of an item that the next input completes
-    std::string m_streamStart;     // the first bytes, held until a byte order mark is ruled out
-    bool m_atStreamStart = true;
-    bool m_lineOpen = false;       // bytes of a line have arrived since the last LF
+    PaddedBytes m_input;         // the bytes not yet translated: the start of an item, then new input
+    PaddedBytes m_output;
+    bool m_atStreamStart = true; // a byte order mark may still be ahead
+    bool m_lineOpen = false;     // bytes of a line have been translated since the last LF
 };

@@ -5,6 +5,7 @@
 
 #include <QHashFunctions>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
@@ -47,6 +48,49 @@ private:
     std::unordered_map<QStringView, QStringView, ViewHash> m_remembered;
 };
 
+// The output text, written in place: QString::append is out of line and checks at every
+// call whether the text is shared.
+class TextOutput final {
+public:
+    explicit TextOutput(qsizetype expectedSize)
+        : m_text(std::max<qsizetype>(expectedSize, 16), Qt::Uninitialized)
+        , m_data(m_text.data())
+    {
+    }
+
+    void push_back(QChar c)
+    {
+        makeRoomFor(1);
+        m_data[m_size++] = c;
+    }
+
+    void append(const QChar* text, std::size_t size)
+    {
+        makeRoomFor(qsizetype(size));
+        std::copy_n(text, size, m_data + m_size);
+        m_size += qsizetype(size);
+    }
+
+    QString take()
+    {
+        m_text.truncate(m_size);
+        return std::move(m_text);
+    }
+
+private:
+    void makeRoomFor(qsizetype extra)
+    {
+        if (m_size + extra > m_text.size()) {
+            m_text.resize(std::max(2 * m_text.size(), m_size + extra));
+            m_data = m_text.data();
+        }
+    }
+
+    QString m_text;
+    QChar* m_data = nullptr;
+    qsizetype m_size = 0;
+};
+
 } // namespace
 
 // One pass over the text finds the items and, for ASCII items, hashes their lower-cased
@@ -55,8 +99,7 @@ QString translate(const Dictionary& dictionary, QStringView boxText)
 {
     ItemTranslator items(dictionary.index());
     SpaceJoiner<QChar> joiner;
-    QString output;
-    output.reserve(boxText.size() + boxText.size() / 2);
+    TextOutput output(boxText.size() + boxText.size() / 2);
 
     const char16_t* const text = boxText.utf16();
     const qsizetype size = boxText.size();
@@ -70,7 +113,7 @@ QString translate(const Dictionary& dictionary, QStringView boxText)
             const QStringView result = ascii ? items.translateAscii(item, hash, hasUpper) : items.translateOther(item);
             joiner.append(output, result.data(), std::size_t(result.size()));
             if (i == size)
-                return output;
+                return output.take();
             start = i + 1;
             hash = Utf16KeyHash::Start;
             ascii = true;

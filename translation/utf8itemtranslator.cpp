@@ -34,6 +34,8 @@ Utf8ItemTranslator::KeyTable tableOf(const DictionaryIndex& index)
     return {texts, keyToLine};
 }
 
+static_assert(Utf8ItemTranslator::KeyTable::Padding >= Utf8ItemTranslator::Padding);
+
 bool isAscii(std::string_view bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -69,26 +71,24 @@ std::string_view Utf8ItemTranslator::translate(std::string_view item)
 
 std::string_view Utf8ItemTranslator::translateOther(std::string_view item)
 {
-    const auto withoutPadding = [](const std::string& result) {
-        return std::string_view(result).substr(0, result.size() - Padding);
-    };
     if (item.size() > MaxRememberedItemSize) {
         m_unremembered = translateThroughText(item);
-        return withoutPadding(m_unremembered);
+        return m_unremembered.text();
     }
     const auto known = m_remembered.find(item);
     if (known != m_remembered.end())
-        return withoutPadding(known->second);
+        return known->second.text();
     if (m_remembered.size() >= MaxRemembered)
         m_remembered.clear();
-    return withoutPadding(m_remembered.emplace(std::string(item), translateThroughText(item)).first->second);
+    return m_remembered.emplace(std::string(item), translateThroughText(item)).first->second.text();
 }
 
-std::string Utf8ItemTranslator::translateThroughText(std::string_view item) const
+Utf8ItemTranslator::OtherResult Utf8ItemTranslator::translateThroughText(std::string_view item) const
 {
     const QString text = TextDecoding::fromUtf8(QByteArrayView(item.data(), qsizetype(item.size())));
-    const auto found = m_table.find(utf8(TextCase::lower(text)));
-    std::string result = found ? std::string(*found) : utf8(text);
-    result.append(Padding, '\0');
-    return result;
+    if (const auto expansion = m_table.find(utf8(TextCase::lower(text))))
+        return {expansion, {}};
+    std::string recoded = utf8(text);
+    recoded.append(Padding, '\0');
+    return {std::nullopt, std::move(recoded)};
 }

@@ -4,6 +4,7 @@
 #include "translation/flatkeytable.h"
 #include "translation/keyhash.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,14 +32,27 @@ private:
         std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>()(text); }
     };
 
-    static constexpr std::size_t MaxRemembered = 1 << 16;
+    // What an item that is not plain ASCII turns into: an expansion in the table, or else the
+    // item decoded and encoded again (invalid bytes become U+FFFD), kept with its padding.
+    struct OtherResult final {
+        std::optional<std::string_view> expansion;
+        std::string recoded;
+
+        std::string_view text() const
+        {
+            return expansion ? *expansion : std::string_view(recoded).substr(0, recoded.size() - Padding);
+        }
+    };
+
+    // Remembered results are small: expansions stay in the table, and only short items are kept.
+    static constexpr std::size_t MaxRemembered = 4096;
     static constexpr std::size_t MaxRememberedItemSize = 256;
 
     std::string_view translateOther(std::string_view item);
-    std::string translateThroughText(std::string_view item) const; // with Padding NUL bytes after it
+    OtherResult translateThroughText(std::string_view item) const;
 
     KeyTable m_table;      // lower-cased key to the expansion an item with that key ends as
     std::string m_lowered; // room for the longest key and one more chunk
-    std::string m_unremembered; // results from translateThroughText, padding included
-    std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_remembered;
+    OtherResult m_unremembered;
+    std::unordered_map<std::string, OtherResult, TextHash, std::equal_to<>> m_remembered;
 };

@@ -8,6 +8,9 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
+// Items and results are copied into the output as whole 16-byte blocks where they are short.
+static_assert(Utf8ItemTranslator::Padding >= PaddedBytes::Padding);
+
 // Where the first space or LF at or after `from` stands in `bytes`, or bytes.size(). Words
 // are short, so the search looks at eight bytes at a time rather than branching on each.
 std::size_t findSeparator(std::string_view bytes, std::size_t from)

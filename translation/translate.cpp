@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // What each item of one translation turns into. The views it returns point into the
 // message or into the dictionary.
 class ItemTranslator final {

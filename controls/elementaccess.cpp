@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -28,9 +29,27 @@ public:
     void doAction(const QString& action) override
     {
         if (action == pressAction() && isPressable(role()))
-            QMetaObject::invokeMethod(widget(), "Click");
+            leftClick(widget());
         else
             QAccessibleWidget::doAction(action);
+    }
+
+private:
+    // What a left click delivers, so that an element acting on the press (a web link)
+    // acts as well as one acting on the click.
+    static void leftClick(QWidget* element)
+    {
+        constexpr int LeftButton = 1;
+        constexpr int NoShift = 0;
+        const QPoint centre = element->rect().center();
+        const QPointer<QWidget> alive(element);
+        QMetaObject::invokeMethod(
+            element, "MouseDown", Q_ARG(int, LeftButton), Q_ARG(int, NoShift), Q_ARG(QPoint, centre));
+        if (alive)
+            QMetaObject::invokeMethod(
+                element, "MouseUp", Q_ARG(int, LeftButton), Q_ARG(int, NoShift), Q_ARG(QPoint, centre));
+        if (alive)
+            QMetaObject::invokeMethod(element, "Click");
     }
 };
 

@@ -1,9 +1,17 @@
 #include "controls/label.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QPainter>
 #include <utility>
+
+namespace {
+
+constexpr int LeastStretch = 85;
+constexpr int StretchStep = 3;
+
+} // namespace
 
 Label::Label(QWidget* parent)
     : QWidget(parent)
@@ -57,11 +65,35 @@ bool Label::event(QEvent* event)
     return QWidget::event(event);
 }
 
+int Label::textFlags() const
+{
+    return int(m_alignment | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic;
+}
+
+bool Label::fits(const QFont& font) const
+{
+    const QRect needed = QFontMetrics(font).boundingRect(rect(), textFlags(), m_caption);
+    return needed.width() <= width() && needed.height() <= height();
+}
+
+QFont Label::drawnFont() const
+{
+    for (int stretch = 100; stretch >= LeastStretch; stretch -= StretchStep) {
+        QFont condensed = font();
+        if (stretch < 100)
+            condensed.setStretch(stretch);
+        if (fits(condensed))
+            return condensed;
+    }
+    return font();
+}
+
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (isOpaque())
         painter.fillRect(rect(), m_backColor);
     painter.setPen(m_foreColor);
-    painter.drawText(rect(), int(m_alignment | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic, m_caption);
+    painter.setFont(drawnFont());
+    painter.drawText(rect(), textFlags(), m_caption);
 }

@@ -10,6 +10,11 @@
 // but still take the mouse where they lie on top. The caption wraps at word
 // boundaries and is cut off at the box's edges; "&" marks the access letter, which
 // is underlined, and Alt with that letter clicks the label.
+//
+// Where the designed font is missing, its substitute is often a little wider, so a
+// caption that fits its box in the designed font would lose its last word or line:
+// such a caption is drawn slightly condensed (down to 85 %) to fit, and only what still
+// does not fit is cut off.
 class Label final : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +30,8 @@ public:
     bool isOpaque() const { return m_backColor.isValid(); }
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
+    // The font the caption is drawn in: the label's font, condensed where it must be.
+    QFont drawnFont() const;
 
 signals:
     void MouseDown(int button, int shift, QPoint position);
@@ -38,6 +45,8 @@ protected:
 
 private:
     void grabAccessLetter();
+    int textFlags() const;
+    bool fits(const QFont& font) const;
 
     QString m_caption;
     QColor m_foreColor = Qt::black;

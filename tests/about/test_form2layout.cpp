@@ -104,6 +104,17 @@ TEST(Form2Layout, LabelsCarryTheirCaptionsFontsAndColours)
     }
 }
 
+TEST(Form2Layout, EveryCaptionIsSeenWholeEvenInASubstituteFont)
+{
+    AboutFixture f;
+    Form2 form(f.platform, f.folder.path());
+    for (const Label* label : form.findChildren<Label*>()) {
+        const QRect needed = QFontMetrics(label->drawnFont())
+                                 .boundingRect(label->rect(), Qt::AlignTop | Qt::TextWordWrap, label->caption());
+        EXPECT_TRUE(label->rect().contains(needed)) << label->objectName().toStdString();
+    }
+}
+
 TEST(Form2Layout, TheEmblemIsStoredWithTheWindowAndTheHiddenHoldersStayHidden)
 {
     AboutFixture f;

@@ -1,6 +1,7 @@
 // The web link on both windows, the mail link and the shell opening of a path.
 #include "aboutfixture.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -81,6 +82,28 @@ TEST(Links, TheMailLinkOpensOnALeftOrRightClick)
         AboutFixture::click(&about, AboutFixture::centreOf(about.Label5), c.button);
         EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), c.expected) << int(c.button);
     }
+}
+
+TEST(Links, AScreenReaderPressOpensEachLinkOnce)
+{
+    AboutFixture f;
+    Form2& about = f.openAbout();
+    const struct {
+        QWidget* link;
+        std::string expected;
+    } cases[] = {
+        {about.lblLink, webCall(about.hwnd())},
+        {f.mainWindow->lblLink, webCall(f.mainWindow->hwnd())},
+        {about.Label5, MailCall},
+    };
+    for (const auto& c : cases) {
+        f.platform.clear();
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(c.link);
+        ASSERT_NE(access, nullptr);
+        access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), std::vector<std::string>{c.expected}) << c.expected;
+    }
+    EXPECT_EQ(about.Label5->foreColor(), QColor(0, 0, 0)) << "pressed and released";
 }
 
 TEST(Links, Win32KeywordHandsThePathToTheDefaultActionAndReturnsZero)

@@ -1,4 +1,7 @@
-// Draws the main window, skinned and holding a sample translation, into a PNG file.
+// Draws the main window, skinned and holding a sample translation, into a PNG file;
+// with --about, the about window opened over it.
+#include "about/aboutwindow.h"
+#include "about/form2.h"
 #include "mainwindow/form1.h"
 #include "platform/filefault.h"
 #include "platform/programfolder.h"
@@ -17,9 +20,10 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    const bool aboutWindowShot = arguments.removeAll(QStringLiteral("--about")) > 0;
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: verbolet-screenshot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: verbolet-screenshot [--about] OUTPUT.png\n");
         return 2;
     }
 
@@ -38,8 +42,18 @@ int main(int argc, char** argv)
     window.Translate();
     QApplication::processEvents();
 
+    QWidget* shot = &window;
+    AboutWindow about(platform, ProgramFolder::path(), &window);
+    if (aboutWindowShot) {
+        about.open(); // a load failure is reported on stderr
+        if (!about.form())
+            return 1;
+        shot = about.form();
+        QApplication::processEvents();
+    }
+
     const QString output = arguments.at(1);
-    if (!window.grab().save(output, "PNG")) {
+    if (!shot->grab().save(output, "PNG")) {
         std::fprintf(stderr, "verbolet-screenshot: cannot write %s\n", qUtf8Printable(output));
         return 1;
     }

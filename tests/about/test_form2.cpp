@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,6 +114,20 @@ TEST(Form2, TheCloseButtonFadesOutAndHidesLeavingTheMainWindowAlone)
     EXPECT_EQ(f.mainWindow->geometry(), mainPlace);
     for (const auto& call : f.platform.calls)
         EXPECT_TRUE(call.args.empty() || call.args[0] != std::to_string(mainHandle)) << call.text();
+}
+
+TEST(Form2, TheTitleBarNeitherMovesNorRollsUpTheWindow)
+{
+    AboutFixture f;
+    Form2& form = f.openAbout();
+    const QRect place = form.geometry();
+    f.platform.clear();
+    AboutFixture::press(&form, {100, 8});
+    AboutFixture::release(&form, {100, 8});
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, {100, 8});
+    EXPECT_EQ(form.geometry(), place);
+    EXPECT_TRUE(f.platform.callsNamed("ReleaseCapture").empty());
+    EXPECT_TRUE(f.platform.callsNamed("SendMessageA").empty());
 }
 
 TEST(Form2, MailLinkTurnsTealWhileHeldAndBlackOnReleaseForAnyButton)

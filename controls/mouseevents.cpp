@@ -17,6 +17,11 @@ int buttonCode(Qt::MouseButton button)
     }
 }
 
+int buttonsCode(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
@@ -46,6 +51,7 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress: press(static_cast<const QMouseEvent&>(*event)); break;
     case QEvent::MouseButtonRelease: release(static_cast<const QMouseEvent&>(*event)); break;
     case QEvent::MouseButtonDblClick: doubleClick(static_cast<const QMouseEvent&>(*event)); break;
+    case QEvent::MouseMove: move(static_cast<const QMouseEvent&>(*event)); return false;
     default: return false;
     }
     return m_delivery == Delivery::Consume;
@@ -77,4 +83,9 @@ void MouseEvents::doubleClick(const QMouseEvent& event)
     }
     m_releaseEndsDoubleClick = true;
     emit DblClick();
+}
+
+void MouseEvents::move(const QMouseEvent& event)
+{
+    emit MouseMove(buttonsCode(event.buttons()), shiftCode(event.modifiers()), event.position().toPoint());
 }

@@ -12,9 +12,10 @@ class QWidget;
 //   the press wherever the pointer is by then; Click after a release over the element
 //   with the left or the right button; DblClick for the second press of a
 //   double-click (which then comes as no MouseDown), and the release that follows it
-//   is a MouseUp with no Click.
-// `button` is 1 left, 2 right, 4 middle; `shift` adds 1 Shift, 2 Ctrl, 4 Alt; the
-// position is in the element's own pixels.
+//   is a MouseUp with no Click; MouseMove for a move over the element (only while a
+//   button is held, unless the element tracks the mouse), passed on to the element.
+// `button` is 1 left, 2 right, 4 middle (for MouseMove, the sum of the buttons held);
+// `shift` adds 1 Shift, 2 Ctrl, 4 Alt; the position is in the element's own pixels.
 //
 // It watches its element's events; an element class makes one and forwards the
 // signals to signals of its own of the same names (forwardTo).
@@ -35,6 +36,8 @@ public:
         connect(this, &MouseEvents::MouseUp, element, &Element::MouseUp);
         connect(this, &MouseEvents::Click, element, &Element::Click);
         connect(this, &MouseEvents::DblClick, element, &Element::DblClick);
+        if constexpr (requires { &Element::MouseMove; })
+            connect(this, &MouseEvents::MouseMove, element, &Element::MouseMove);
     }
 
 signals:
@@ -42,6 +45,7 @@ signals:
     void MouseUp(int button, int shift, QPoint position);
     void Click();
     void DblClick();
+    void MouseMove(int button, int shift, QPoint position);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +54,7 @@ private:
     void press(const QMouseEvent& event);
     void release(const QMouseEvent& event);
     void doubleClick(const QMouseEvent& event);
+    void move(const QMouseEvent& event);
 
     QWidget* m_element = nullptr;
     Delivery m_delivery = Delivery::Consume;

@@ -7,6 +7,7 @@ PictureBox::PictureBox(QWidget* parent)
 {
     m_mouseEvents->forwardTo(this);
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
 }
 
 void PictureBox::setPicture(const QIcon& picture)

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // A box that shows a picture (all sizes of an icon are kept, the one that suits the
-// box is drawn) at its top-left corner, cut off at its edges.
+// box is drawn) at its top-left corner, cut off at its edges. It tracks the mouse:
+// MouseMove comes also when no button is held.
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ signals:
     void MouseUp(int button, int shift, QPoint position);
     void Click();
     void DblClick();
+    void MouseMove(int button, int shift, QPoint position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

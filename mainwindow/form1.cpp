@@ -1,14 +1,18 @@
 #include "mainwindow/form1.h"
 
-#include "controls/picturefile.h"
+#include "fader/faderdesign.h"
 #include "mainwindow/form1layout.h"
 #include "platform/programfolder.h"
 
+// Fader1 is loaded with the window's stored settings before Form_Load runs: from here
+// on the window is transparent until its first activation fades it in.
 Form1::Form1(win32::Platform& platform, QString programFolder)
     : Form(Form1Design())
+    , Fader1(new Fader(this, platform, QStringLiteral("Fader1")))
     , m_platform(platform)
     , m_programFolder(std::move(programFolder))
 {
+    Fader1->load(FaderDesign::windowSettings());
     connectHandlers();
 }
 
@@ -23,30 +27,26 @@ void Form1::connectHandlers()
     connect(Label2, &Label::MouseUp, this, &Form1::Label2_MouseUp);
     connect(Label2, &Label::Click, this, &Form1::Label2_Click);
     connect(Timer1, &Timer::Tick, this, &Form1::Timer1_Timer);
+    connect(TrayIcon, &PictureBox::MouseMove, this, &Form1::TrayIcon_MouseMove);
+    connect(imgTop, &Image::MouseDown, this, &Form1::imgTop_MouseDown);
+    connect(Label4, &Label::MouseDown, this, &Form1::Label4_MouseDown);
+    connect(Label4, &Label::DblClick, this, &Form1::Label4_DblClick);
+    connect(ImgH, &Image::MouseDown, this, &Form1::ImgH_MouseDown);
+    connect(ImgH, &Image::MouseUp, this, &Form1::ImgH_MouseUp);
+    connect(ImgH, &Image::Click, this, &Form1::ImgH_Click);
+    connect(imgI, &Image::MouseDown, this, &Form1::imgI_MouseDown);
+    connect(imgI, &Image::MouseUp, this, &Form1::imgI_MouseUp);
+    connect(imgI, &Image::Click, this, &Form1::imgI_Click);
+    connect(img_, &Image::MouseDown, this, &Form1::img__MouseDown);
+    connect(img_, &Image::MouseUp, this, &Form1::img__MouseUp);
+    connect(img_, &Image::Click, this, &Form1::img__Click);
+    connect(imgX, &Image::MouseDown, this, &Form1::imgX_MouseDown);
+    connect(imgX, &Image::MouseUp, this, &Form1::imgX_MouseUp);
+    connect(imgX, &Image::Click, this, &Form1::imgX_Click);
     connect(lblLink, &Label::MouseDown, this, &Form1::lblLink_MouseDown);
 }
 
 QString Form1::skinFile(const QString& name) const
 {
     return ProgramFolder::join(m_programFolder, QStringLiteral("\\Skins\\Default\\") + name);
-}
-
-void Form1::LoadSkinPictures()
-{
-    img_->setPicture(LoadPicture(skinFile("_up.btn")));
-    imgTop->setPicture(LoadPicture(skinFile("grad.skt")));
-    imgVerify->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    imgApply->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    imgLeft->setPicture(LoadPicture(skinFile("side.sks")));
-    imgRight->setPicture(LoadPicture(skinFile("side.sks")));
-    imgX->setPicture(LoadPicture(skinFile("xup.btn")));
-    imgBottom->setPicture(LoadPicture(skinFile("bottom.skk")));
-    imgI->setPicture(LoadPicture(skinFile("iup.btn")));
-    ImgH->setPicture(LoadPicture(skinFile("hup.btn")));
-    invup->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    invdown->setPicture(LoadPicture(skinFile("buttonpush.btn")));
-}
-
-void Form1::Timer1_Timer()
-{
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "about/aboutwindow.h"
 #include "controls/form.h"
 #include "controls/image.h"
 #include "controls/label.h"
 #include "controls/line.h"
 #include "controls/picturebox.h"
+#include "controls/picturebuttonfaces.h"
 #include "controls/textbox.h"
 #include "controls/timer.h"
+#include "fader/fader.h"
 #include "mainwindow/ccrpprogressbar.h"
 #include "platform/win32.h"
 
@@ -26,9 +29,15 @@ public:
     // Translates the input box's message into the output box.
     void Translate();
 
-    // Loads the twelve skin pictures of the main window, in the order of start-up.
-    // Throws FileFault for a missing or unreadable skin file.
-    void LoadSkinPictures();
+    // Notification-area icon: ShowProgramInTray adds it; NoSysIcon(false) hides the
+    // window and adds it, NoSysIcon(true) shows the window and removes it.
+    void ShowProgramInTray();
+    void NoSysIcon(bool maxIcon);
+
+    // The window's height in twips as start-up recorded it, as the text of the number,
+    // and whether the window stands at that height (it is not rolled up).
+    const QString& fullHeight() const { return FullHeight; }
+    bool expanded() const { return Expanded; }
 
     // Opens a path or an address with the shell's default action; always returns 0.
     int Win32Keyword(const QString& URL);
@@ -44,6 +53,7 @@ public:
     Image* const imgI = element<Image>("imgI");
     Label* const lblLink = element<Label>("lblLink");
     Label* const lbReady = element<Label>("lbReady");
+    Fader* const Fader1;
     Label* const LblTime = element<Label>("LblTime");
     Image* const img_ = element<Image>("img_");
     Label* const LblDate = element<Label>("LblDate");
@@ -62,9 +72,17 @@ public:
     Image* const imgX = element<Image>("imgX");
     Image* const imgTop = element<Image>("imgTop");
 
+protected:
+    // Start-up: the notification-area icon, the clock, the date, the height and the
+    // skin. Throws FileFault for a missing or unreadable skin file.
+    void Form_Load() override;
+    // Every activation fades the window in.
+    void Form_Activate() override;
+
 private:
     void connectHandlers();
     QString skinFile(const QString& name) const;
+    void LoadSkinPictures();
 
     // Input and output boxes and commands
     void Text1_Click();
@@ -79,9 +97,38 @@ private:
     // Clock
     void Timer1_Timer();
 
+    // Notification-area icon
+    void RemoveProgramFromTray(QWidget* host);
+    void TrayIcon_MouseMove(int Button, int Shift, QPoint pos);
+
+    // Title bar and picture buttons
+    void imgTop_MouseDown(int Button, int Shift, QPoint pos);
+    void Label4_MouseDown(int Button, int Shift, QPoint pos);
+    void Label4_DblClick();
+    void ImgH_MouseDown(int Button, int Shift, QPoint pos);
+    void ImgH_MouseUp(int Button, int Shift, QPoint pos);
+    void ImgH_Click();
+    void imgI_MouseDown(int Button, int Shift, QPoint pos);
+    void imgI_MouseUp(int Button, int Shift, QPoint pos);
+    void imgI_Click();
+    void img__MouseDown(int Button, int Shift, QPoint pos);
+    void img__MouseUp(int Button, int Shift, QPoint pos);
+    void img__Click();
+    void imgX_MouseDown(int Button, int Shift, QPoint pos);
+    void imgX_MouseUp(int Button, int Shift, QPoint pos);
+    void imgX_Click();
+    void moveWindow();
+    void setHeightInTwips(int twips);
+    void showPressedFace(Image& button);
+    void showReleasedFace(Image& button);
+
     // Web link
     void lblLink_MouseDown(int Button, int Shift, QPoint pos);
 
     win32::Platform& m_platform;
     QString m_programFolder;
+    QString FullHeight;
+    bool Expanded = true;
+    PictureButtonFaces m_faces{m_platform};
+    AboutWindow m_aboutWindow{m_platform, m_programFolder, this};
 };

@@ -6,6 +6,8 @@
 #include "controls/systemcolors.h"
 #include "mainwindow/ccrpprogressbar.h"
 
+#include <QImageReader>
+
 // Resources of a static library are registered by hand, from the global namespace.
 static void registerResources()
 {
@@ -22,6 +24,10 @@ using namespace SystemColors;
 using namespace DesignFonts;
 
 const QString Sans = QStringLiteral("MS Sans Serif");
+
+// The 256-colour entries of the program icon file: 16 and 32 pixels.
+constexpr int ProgramIconEntry16 = 0;
+constexpr int ProgramIconEntry32 = 2;
 constexpr double Points = 8.25;
 
 QColor rgb(int red, int green, int blue)
@@ -43,10 +49,19 @@ QString shownAddress(QString address)
 
 } // namespace
 
+// The file holds each size twice, in 256 colours and in 24-bit colour. Qt's reader
+// drops the transparency mask of 24-bit entries, which would give the icon black
+// corners, so the icon is made of the 256-colour entries, whose masks it keeps.
 QIcon ProgramIcon()
 {
     registerResources();
-    return QIcon(QStringLiteral(":/mainwindow/verbolet.ico"));
+    QImageReader reader(QStringLiteral(":/mainwindow/verbolet.ico"));
+    QIcon icon;
+    for (const int entry : {ProgramIconEntry16, ProgramIconEntry32}) {
+        reader.jumpToImage(entry);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
 }
 
 QCursor LinkCursor()

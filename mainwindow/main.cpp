@@ -1,22 +1,12 @@
+#include "mainwindow/application.h"
 #include "mainwindow/form1.h"
-#include "platform/filefault.h"
 #include "platform/programfolder.h"
 #include "platform/qtplatform.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Verbolet"));
+    Application app(argc, argv);
     QtPlatform platform;
     Form1 window(platform, ProgramFolder::path());
-    try {
-        window.LoadSkinPictures();
-    } catch (const FileFault& fault) {
-        platform.ReportError(fault.message());
-        platform.ExitProcess(1);
-    }
-    window.show();
-    return app.exec();
+    return app.run(platform, window);
 }

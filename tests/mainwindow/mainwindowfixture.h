@@ -17,17 +17,29 @@ using Entries = std::vector<std::pair<QByteArray, QByteArray>>;
 // typed word matches.
 QByteArray testDictionary(const Entries& entries);
 
+// A small picture file of one colour, in PNG.
+QByteArray pngPicture(QSize size, QColor color = Qt::darkBlue);
+
 // The main window on a program folder of the test's own (the delivered skin and a
-// small dictionary), shown, active and skinned, with a recording platform.
+// small dictionary), with a recording platform. Unless told to wait, it has started
+// (Form_Load) and is shown and active.
 struct MainWindow {
-    MainWindow();
+    enum class Start { Now, Later };
+
+    explicit MainWindow(Start when = Start::Now);
+
+    // Runs the window's start-up as the program does, by showing it, and makes it active.
+    void start();
+    void activate();
 
     void useDictionary(const QByteArray& content) const;
+    QString skinFile(const QString& name) const;
 
     // The window's own mouse and keys, delivered as the window system would.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void doubleClick(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     static QPoint centreOf(const QWidget* element);
 
     TempFolder folder;

@@ -1,27 +1,12 @@
 #include "mainwindowfixture.h"
 
-#include "controls/picturefile.h"
-#include "platform/filefault.h"
-
 #include <QAccessible>
-#include <QBuffer>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray png(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkBlue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 TEST(Form1, IsAFramelessCentredWindowWithTheProgramIcon)
 {
@@ -33,6 +18,17 @@ TEST(Form1, IsAFramelessCentredWindowWithTheProgramIcon)
     const QList<QSize> sizes = w.form->windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
     EXPECT_EQ(w.form->TrayIcon->picture().availableSizes(), sizes) << "the picture box holds the same icon";
+}
+
+TEST(Form1, TheProgramIconShowsWhatLiesBehindItsCorners)
+{
+    MainWindow w;
+    for (const int size : {16, 32}) {
+        const QImage icon = w.form->windowIcon().pixmap(size).toImage();
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(icon.pixelColor(0, size - 1).alpha(), 0) << size << ": the corner beside the stand";
+        EXPECT_EQ(icon.pixelColor(size / 2, size / 2).alpha(), 255) << size << ": the screen";
+    }
 }
 
 TEST(Form1, DrawsInTheClassicSchemeNotBlackOnBlack)
@@ -50,43 +46,6 @@ TEST(Form1, TextIsSizedInPixelsSoTheLayoutHoldsOnAnyScreen)
     for (const QWidget* element : {static_cast<QWidget*>(w.form->Text1), static_cast<QWidget*>(w.form->Label4),
              static_cast<QWidget*>(w.form->Label1), static_cast<QWidget*>(w.form->lblLink)})
         EXPECT_EQ(QFontInfo(element->font()).pixelSize(), 11) << element->objectName().toStdString();
-}
-
-TEST(Form1, SkinPicturesSizeTheirImagesExceptTheStretchedTitle)
-{
-    MainWindow w;
-    const QString skin = w.folder.path() + "/Skins/Default/";
-    EXPECT_EQ(w.form->imgTop->geometry(), QRect(-24, 0, 273, 17));
-    EXPECT_EQ(w.form->imgLeft->size(), LoadPicture(skin + "side.sks").size());
-    EXPECT_EQ(w.form->imgX->size(), LoadPicture(skin + "xup.btn").size());
-
-    w.folder.write("Skins/Default/side.sks", png({9, 300}));
-    w.folder.write("Skins/Default/grad.skt", png({10, 40}));
-    w.form->LoadSkinPictures();
-    EXPECT_EQ(w.form->imgLeft->geometry(), QRect(0, 16, 9, 300)) << "grows from its designed top-left corner";
-    EXPECT_EQ(w.form->imgRight->geometry(), QRect(307, 16, 9, 300));
-    EXPECT_EQ(w.form->imgTop->geometry(), QRect(-24, 0, 273, 17)) << "the title keeps its box";
-}
-
-TEST(Form1, AMissingOrDamagedSkinFileIsAFaultNamingIt)
-{
-    for (const char* file : {"xup.btn", "buttonpush.btn", "grad.skt"}) {
-        for (const bool damaged : {false, true}) {
-            MainWindow w;
-            const QString path = w.folder.path() + "/Skins/Default/" + file;
-            if (damaged)
-                w.folder.write(QString("Skins/Default/") + file, "not a picture");
-            else
-                QFile::remove(path);
-            try {
-                w.form->LoadSkinPictures();
-                ADD_FAILURE() << file << " was not missed";
-            } catch (const FileFault& fault) {
-                EXPECT_EQ(fault.path(), path);
-                EXPECT_TRUE(fault.message().contains(file));
-            }
-        }
-    }
 }
 
 TEST(Form1, TheWebLinkShowsTheStoredHand)
@@ -129,7 +88,6 @@ TEST(Form1, HiddenElementsStayHidden)
     for (const QWidget* element :
         {static_cast<QWidget*>(w.form->invup), static_cast<QWidget*>(w.form->invdown), static_cast<QWidget*>(w.form->lbReady)})
         EXPECT_FALSE(element->isVisible()) << element->objectName().toStdString();
-    EXPECT_EQ(w.form->Timer1->interval(), 0) << "the clock does not tick before start-up";
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+// Start-up with the loading of the skin, the activation fade, and the clock.
+#include "mainwindow/form1.h"
+
+#include "controls/picturefile.h"
+#include "mainwindow/clocktext.h"
+#include "mainwindow/twips.h"
+
+#include <QDate>
+#include <QTime>
+
+namespace {
+
+constexpr int BelowTheWindow = 1000; // twips between the window's bottom and TrayIcon
+constexpr int FirstTick = 1;         // milliseconds
+
+// The clock ticks when the second changes, not every millisecond: the caption shows
+// seconds, and a resident window should not wake the processor a thousand times a second.
+int millisecondsToNextSecond(QTime now)
+{
+    return 1000 - now.msec();
+}
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    TrayIcon->move(TrayIcon->x(), twipsToPixels(pixelsToTwips(height()) + BelowTheWindow));
+    NoSysIcon(false);
+    show();
+    Timer1->setInterval(FirstTick);
+    LblDate->setCaption(ClockText::date(QDate::currentDate()));
+    FullHeight = QString::number(pixelsToTwips(height()));
+    LoadSkinPictures();
+}
+
+void Form1::LoadSkinPictures()
+{
+    img_->setPicture(LoadPicture(skinFile("_up.btn")));
+    imgTop->setPicture(LoadPicture(skinFile("grad.skt")));
+    imgVerify->setPicture(LoadPicture(skinFile("buttonidle.btn")));
+    imgApply->setPicture(LoadPicture(skinFile("buttonidle.btn")));
+    imgLeft->setPicture(LoadPicture(skinFile("side.sks")));
+    imgRight->setPicture(LoadPicture(skinFile("side.sks")));
+    imgX->setPicture(LoadPicture(skinFile("xup.btn")));
+    imgBottom->setPicture(LoadPicture(skinFile("bottom.skk")));
+    imgI->setPicture(LoadPicture(skinFile("iup.btn")));
+    ImgH->setPicture(LoadPicture(skinFile("hup.btn")));
+    invup->setPicture(LoadPicture(skinFile("buttonidle.btn")));
+    invdown->setPicture(LoadPicture(skinFile("buttonpush.btn")));
+}
+
+void Form1::Form_Activate()
+{
+    lbReady->setVisible(false);
+    Fader1->FadeIn();
+}
+
+void Form1::Timer1_Timer()
+{
+    const QTime now = QTime::currentTime();
+    const QString time = ClockText::time(now);
+    if (LblTime->caption() != time)
+        LblTime->setCaption(time);
+    Timer1->setInterval(millisecondsToNextSecond(now));
+}

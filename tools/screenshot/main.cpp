@@ -1,5 +1,6 @@
-// Draws the main window, skinned and holding a sample translation, into a PNG file;
-// with --about, the about window opened over it.
+// Draws the main window as the program's start-up leaves it (skin, date and time),
+// holding a sample translation, into a PNG file; with --about, the about window
+// opened over it.
 #include "about/aboutwindow.h"
 #include "about/form2.h"
 #include "mainwindow/form1.h"
@@ -8,11 +9,19 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <cstdio>
 
 namespace {
 
 const QString SampleMessage = QStringLiteral("hi m8 gr8 2 c u 2day brb ttyl lol");
+
+void waitForTheClock(const Form1& window)
+{
+    const QDeadlineTimer deadline(2000);
+    while (window.LblTime->caption() == QStringLiteral("Time") && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
 
 } // namespace
 
@@ -30,14 +39,12 @@ int main(int argc, char** argv)
     QtPlatform platform;
     Form1 window(platform, ProgramFolder::path());
     try {
-        window.LoadSkinPictures();
+        window.show(); // the program's own start-up: skin, date, and the clock's first tick
     } catch (const FileFault& fault) {
         std::fprintf(stderr, "verbolet-screenshot: %s\n", qUtf8Printable(fault.message()));
         return 1;
     }
-    // Start-up puts the notification-area icon's picture box out of sight below the window.
-    window.TrayIcon->move(window.TrayIcon->x(), window.height() + 67);
-    window.show();
+    waitForTheClock(window);
     window.Text1->setText(SampleMessage);
     window.Translate();
     QApplication::processEvents();

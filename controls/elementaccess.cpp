@@ -1,5 +1,7 @@
 #include "controls/elementaccess.h"
 
+#include "controls/label.h"
+
 #include <QAccessibleWidget>
 #include <QMetaObject>
 #include <QPointer>
@@ -14,6 +16,32 @@ bool isPressable(QAccessible::Role role)
     return role == QAccessible::Button || role == QAccessible::Link;
 }
 
+// A caption as it is read out: "&Translate" is "Translate", "&&" one ampersand, and
+// the spaces that place a caption in its box are not read.
+QString spokenCaption(const QString& caption)
+{
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        spoken += caption[i];
+    }
+    return spoken.trimmed();
+}
+
+// The role an element was given; else a label reads out its caption and a window
+// built from a design is announced as a window. NoRole leaves the element to Qt.
+QAccessible::Role roleOf(const QWidget& widget)
+{
+    if (const QVariant role = widget.property(RoleProperty); role.isValid())
+        return static_cast<QAccessible::Role>(role.toInt());
+    if (qobject_cast<const Label*>(&widget))
+        return QAccessible::StaticText;
+    if (widget.isWindow() && widget.inherits("Form"))
+        return QAccessible::Window;
+    return QAccessible::NoRole;
+}
+
 class ElementAccessible final : public QAccessibleWidget {
 public:
     ElementAccessible(QWidget* element, QAccessible::Role role)
@@ -24,6 +52,15 @@ public:
     QStringList actionNames() const override
     {
         return isPressable(role()) ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+
+    // A label without a name of its own is named by its caption, as it reads now.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            if (const auto* label = qobject_cast<const Label*>(widget()))
+                return spokenCaption(label->caption());
+        return QAccessibleWidget::text(kind);
     }
 
     void doAction(const QString& action) override
@@ -58,10 +95,8 @@ QAccessibleInterface* elementAccessible(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    const QVariant role = widget->property(RoleProperty);
-    if (!role.isValid())
-        return nullptr;
-    return new ElementAccessible(widget, static_cast<QAccessible::Role>(role.toInt()));
+    const QAccessible::Role role = roleOf(*widget);
+    return role == QAccessible::NoRole ? nullptr : new ElementAccessible(widget, role);
 }
 
 } // namespace

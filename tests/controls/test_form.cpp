@@ -122,4 +122,28 @@ TEST(Form, AccessibleNamesAndRolesComeFromTheDesign)
     EXPECT_EQ(box->text(QAccessible::Name), "Message");
 }
 
+TEST(Form, ScreenReadersHearTheWindowAndTheCaptionsOfLabels)
+{
+    TestForm form(testDesign({
+        {.layer = 1, .name = "Plain", .box = {0, 0, 90, 20}, .look = LabelDesign{.caption = "   Save && &quit"}},
+        {.layer = 2, .name = "Go", .box = {0, 30, 50, 20},
+            .look = LabelDesign{.caption = "&Go", .access = {"Start", QAccessible::Button}}},
+    }));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Test");
+
+    auto* plain = form.element<Label>("Plain");
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(plain);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->role(), QAccessible::StaticText);
+    EXPECT_EQ(label->text(QAccessible::Name), "Save & quit");
+    plain->setCaption("12:30:05");
+    EXPECT_EQ(label->text(QAccessible::Name), "12:30:05");
+
+    // A name from the design wins over the caption.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.element<Label>("Go"))->text(QAccessible::Name), "Start");
+}
+
 } // namespace

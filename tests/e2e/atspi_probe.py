@@ -102,7 +102,10 @@ def command_text(application, args):
 def command_wait_text(application, args):
     deadline = time.monotonic() + args.timeout
     while True:
-        text, problem = text_box_text(application, args.name)
+        try:
+            text, problem = text_box_text(application, args.name)
+        except Exception as fault:  # an element that went away while we read the tree
+            text, problem = None, f"an error reading the tree: {fault}"
         if problem is None and text == args.expected:
             return 0
         if time.monotonic() > deadline:

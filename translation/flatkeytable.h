@@ -14,7 +14,9 @@
 // only read.
 //
 // Open addressing over a power-of-two array of 16-byte buckets, indexed by the top bits of
-// the key's hash. A bucket holds the first eight bytes of its key, the key's length and the
+// the key's hash, with at most one key in eight buckets: a look-up then nearly always settles
+// at its first bucket, which spares the processor mispredicted probe loops (the array of a
+// 1622-line dictionary, 256 KiB, still fits the nearer caches). A bucket holds the first eight bytes of its key, the key's length and the
 // number of its entry, so a key that is not in the table (most words of a message) is turned
 // away by the bucket alone, and a key of up to eight bytes is recognised by it. Entries, keys
 // and texts sit apart in dense arrays; a key is followed by its text unless an earlier key
@@ -34,7 +36,7 @@ public:
 
     // Each entry is a key (all distinct) and the number of its text in `texts`.
     FlatKeyTable(const std::vector<View>& texts, const std::vector<std::pair<View, int>>& entries)
-        : m_buckets(std::bit_ceil(std::max<std::size_t>(16, entries.size() * 2)))
+        : m_buckets(std::bit_ceil(std::max<std::size_t>(16, entries.size() * BucketsPerKey)))
         , m_mask(m_buckets.size() - 1)
         , m_shift(64 - std::countr_zero(m_buckets.size()))
     {
@@ -84,6 +86,7 @@ public:
     std::size_t longestKey() const { return m_longestKey; }
 
 private:
+    static constexpr std::size_t BucketsPerKey = 8;
     static constexpr std::uint32_t Free = UINT32_MAX;
 
     struct Bucket final {

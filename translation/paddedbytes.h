@@ -32,16 +32,20 @@ public:
         m_size += bytes.size();
     }
 
-    // Appends `bytes`, which must be followed by Padding readable bytes of their own (as
-    // the bytes of another PaddedBytes are): a short piece is copied as one 16-byte block.
-    void appendPadded(std::string_view bytes)
+    // Appends a space when `spaceBefore` is set, then `piece`, which must be followed by
+    // Padding readable bytes of its own (as the bytes of another PaddedBytes are): a short
+    // piece is copied as one 16-byte block, and the space costs no branch.
+    void appendPiece(bool spaceBefore, const char* piece, std::size_t size)
     {
-        makeRoomFor(bytes.size());
-        if (bytes.size() <= Padding)
-            std::memcpy(m_data.get() + m_size, bytes.data(), Padding);
+        makeRoomFor(size + 1);
+        char* out = m_data.get() + m_size; // a local: stores through `out` could alias m_size
+        *out = ' ';
+        out += spaceBefore;
+        if (size <= Padding)
+            std::memcpy(out, piece, Padding);
         else
-            std::memcpy(m_data.get() + m_size, bytes.data(), bytes.size());
-        m_size += bytes.size();
+            std::memcpy(out, piece, size);
+        m_size += std::size_t(spaceBefore) + size;
     }
 
     // Drops the first `count` bytes.

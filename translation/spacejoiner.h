@@ -8,7 +8,8 @@
 // go, its leading spaces go too while the line is still empty, and an item of nothing but
 // spaces leaves no trace. Spaces inside an item stay.
 //
-// Works on QString with QChar and on std::string with char (UTF-8, where a space is one byte).
+// Works on UTF-16 text with QChar and on UTF-8 with char (where a space is one byte). The
+// output takes each piece with `appendPiece(bool spaceBefore, const Char* piece, size)`.
 template <typename Char>
 class SpaceJoiner final {
 public:
@@ -21,14 +22,13 @@ public:
             --size;
         if (size == 0)
             return;
-        if (m_lineHasText) {
-            output.push_back(Space);
-        } else {
+        const bool spaceBefore = m_lineHasText;
+        if (!m_lineHasText) {
             for (; *item == Space; --size)
                 ++item;
             m_lineHasText = true;
         }
-        output.append(item, size);
+        output.appendPiece(spaceBefore, item, size);
     }
 
 private:

@@ -57,17 +57,14 @@ public:
     {
     }
 
-    void push_back(QChar c)
+    void appendPiece(bool spaceBefore, const QChar* piece, std::size_t size)
     {
-        makeRoomFor(1);
-        m_data[m_size++] = c;
-    }
-
-    void append(const QChar* text, std::size_t size)
-    {
-        makeRoomFor(qsizetype(size));
-        std::copy_n(text, size, m_data + m_size);
-        m_size += qsizetype(size);
+        makeRoomFor(qsizetype(size) + 1);
+        QChar* out = m_data + m_size;
+        *out = u' '; // counted only when wanted
+        out += spaceBefore;
+        std::copy_n(piece, size, out);
+        m_size += qsizetype(spaceBefore) + qsizetype(size);
     }
 
     QString take()

@@ -88,9 +88,9 @@ void Utf8StreamTranslator::translateItems()
 
 void Utf8StreamTranslator::endItem(std::string_view item)
 {
-    Output output{m_output};
+    // Every piece is part of an item or a result, so it has its padding.
     const std::string_view result = m_items.translate(item);
-    m_joiner.append(output, result.data(), result.size());
+    m_joiner.append(m_output, result.data(), result.size());
     m_lineOpen = true;
 }
 

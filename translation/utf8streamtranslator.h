@@ -25,13 +25,6 @@ public:
     std::string_view finish();
 
 private:
-    // SpaceJoiner's output: pieces of items and results, which all have their padding.
-    struct Output final {
-        PaddedBytes& bytes;
-        void push_back(char byte) { bytes.push_back(byte); }
-        void append(const char* piece, std::size_t size) { bytes.appendPadded({piece, size}); }
-    };
-
     void translateItems();
     void endItem(std::string_view item);
     void endLine(std::string_view item);

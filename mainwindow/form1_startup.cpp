@@ -27,6 +27,9 @@ void Form1::Form_Load()
     TrayIcon->move(TrayIcon->x(), twipsToPixels(pixelsToTwips(height()) + BelowTheWindow));
     NoSysIcon(false);
     show();
+    // Shown, the window starts transparent and fades in when it becomes active. Windows
+    // activates a window it shows; window managers need not, so the window asks.
+    activateWindow();
     Timer1->setInterval(FirstTick);
     LblDate->setCaption(ClockText::date(QDate::currentDate()));
     FullHeight = QString::number(pixelsToTwips(height()));

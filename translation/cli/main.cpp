@@ -48,7 +48,7 @@ int run(const CommandLine& commandLine)
     const Dictionary& dictionary = std::get<Dictionary>(loaded);
     if (commandLine.action == CommandLine::Action::Check)
         return check(dictionary);
-    if (StandardStreams::translate(dictionary, stdin, stdout))
+    if (StandardStreams::translate(dictionary))
         return Done;
     std::perror(qPrintable(ProgramName));
     return InputOutputFailed;

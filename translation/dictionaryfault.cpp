@@ -36,15 +36,15 @@ DictionaryFault DictionaryFault::tooFewLines(const QString& path, int lineCount)
 {
     const QString message =
         lineCount == 0
-            ? QStringLiteral("%1: is empty; a dictionary needs 1622 lines").arg(fileName(path))
-            : QStringLiteral("%1: ends after line %2; a dictionary needs 1622 lines")
-                  .arg(fileName(path), QString::number(lineCount));
+            ? QStringLiteral("%1: is empty; a dictionary needs 1622 lines (%2)").arg(fileName(path), fullPath(path))
+            : QStringLiteral("%1: ends after line %2; a dictionary needs 1622 lines (%3)")
+                  .arg(fileName(path), QString::number(lineCount), fullPath(path));
     return {Kind::TooFewLines, path, lineCount, message};
 }
 
 DictionaryFault DictionaryFault::noTab(const QString& path, int line, bool lineIsEmpty)
 {
-    const QString form = lineIsEmpty ? QStringLiteral("%1: line %2 is empty; every line needs a TAB")
-                                     : QStringLiteral("%1: line %2 has no TAB");
-    return {Kind::NoTab, path, line, form.arg(fileName(path), QString::number(line))};
+    const QString form = lineIsEmpty ? QStringLiteral("%1: line %2 is empty; every line needs a TAB (%3)")
+                                     : QStringLiteral("%1: line %2 has no TAB (%3)");
+    return {Kind::NoTab, path, line, form.arg(fileName(path), QString::number(line), fullPath(path))};
 }

@@ -19,5 +19,5 @@ struct DictionaryFault final {
     Kind kind = Kind::Unreadable;
     QString path;    // the path the dictionary was loaded from
     int line = 0;    // the line at fault, or the last line of a short file; 0 when none
-    QString message; // one line, e.g. "SMS.dic: line 17 has no TAB"
+    QString message; // one line, e.g. "SMS.dic: line 17 has no TAB (/opt/verbolet/SMS.dic)"
 };

@@ -3,6 +3,7 @@
 #include "translation/dictionaryformat.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <cstring>
@@ -80,6 +81,13 @@ bool moreFollows(char ending, QByteArrayView rest, QFile& file)
 
 std::variant<DictionaryBytes, DictionaryFault> read(const QString& path)
 {
+    // The system's words for these two are "No such file or directory" and, for a folder,
+    // none at all ("Unknown error").
+    const QFileInfo info(path);
+    if (!info.exists())
+        return DictionaryFault::unreadable(path, QStringLiteral("file not found"));
+    if (info.isDir())
+        return DictionaryFault::unreadable(path, QStringLiteral("it is a folder, not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return DictionaryFault::unreadable(path, file.errorString());

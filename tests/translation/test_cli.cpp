@@ -3,6 +3,7 @@
 #include "testdictionaries.h"
 #include "translation/translate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -110,16 +111,17 @@ TEST_F(CommandLineTranslator, DictionaryFaultGivesOneLineAndStatus2)
         QByteArray bytes;
         QByteArray error;
     } cases[] = {
-        {"line without TAB", noTab, "verbolet-translate: bad.dic: line 17 has no TAB\n"},
-        {"too short", "brb\tbe right back\r\n", "verbolet-translate: bad.dic: ends after line 1; a dictionary needs 1622 lines\n"},
+        {"line without TAB", noTab, "verbolet-translate: bad.dic: line 17 has no TAB"},
+        {"too short", "brb\tbe right back\r\n", "verbolet-translate: bad.dic: ends after line 1; a dictionary needs 1622 lines"},
     };
     for (const auto& c : cases) {
         const QString path = files.write("bad.dic", c.bytes);
+        const QByteArray error = c.error + " (" + QDir::toNativeSeparators(path).toUtf8() + ")\n";
         for (const QStringList& mode : {QStringList{}, QStringList{"--check"}}) {
             const Outcome result = run(QStringList{"--dictionary", path} + mode, "brb\n");
             EXPECT_EQ(result.exitCode, 2) << c.name;
             EXPECT_EQ(result.output, "") << c.name;
-            EXPECT_EQ(result.errors, c.error) << c.name;
+            EXPECT_EQ(result.errors, error) << c.name;
         }
     }
 }

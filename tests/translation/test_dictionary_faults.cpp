@@ -56,7 +56,7 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         const DictionaryFault fault = faultOf(path);
         EXPECT_EQ(fault.kind, c.kind) << c.name;
         EXPECT_EQ(fault.line, c.line) << c.name;
-        EXPECT_EQ(fault.message, c.message) << c.name;
+        EXPECT_EQ(fault.message, c.message + " (" + QDir::toNativeSeparators(path) + ")") << c.name;
         EXPECT_EQ(fault.path, path) << c.name;
         EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError) << c.name;
     }
@@ -78,7 +78,8 @@ TEST(DictionaryFaults, UnreadableFileNamesTheFullPath)
 TEST(DictionaryFaults, PercentSignsInTheFileNameStayAsTheyAre)
 {
     const TestDictionaries files;
-    EXPECT_EQ(faultOf(files.write("%2 %1.dic", linesOf(1622, "x"))).message, "%2 %1.dic: line 17 has no TAB");
+    const QString path = files.write("%2 %1.dic", linesOf(1622, "x"));
+    EXPECT_EQ(faultOf(path).message, "%2 %1.dic: line 17 has no TAB (" + QDir::toNativeSeparators(path) + ")");
 }
 
 TEST(DictionaryFaults, OddContentNeverBreaksTheReader)

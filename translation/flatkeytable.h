@@ -15,8 +15,9 @@
 //
 // Open addressing over a power-of-two array of 16-byte buckets, indexed by the top bits of
 // the key's hash, with at most one key in eight buckets: a look-up then nearly always settles
-// at its first bucket, which spares the processor mispredicted probe loops (the array of a
-// 1622-line dictionary, 256 KiB, still fits the nearer caches). A bucket holds the first eight bytes of its key, the key's length and the
+// at its first bucket, which spares the processor mispredicted probe loops. In front of the
+// buckets, one bit per bucket tells whether any key starts its search there; those 2 KiB stay
+// in the nearest cache, so most keys that are not in the table never touch the buckets. A bucket holds the first eight bytes of its key, the key's length and the
 // number of its entry, so a key that is not in the table (most words of a message) is turned
 // away by the bucket alone, and a key of up to eight bytes is recognised by it. Entries, keys
 // and texts sit apart in dense arrays; a key is followed by its text unless an earlier key
@@ -39,11 +40,13 @@ public:
         : m_buckets(std::bit_ceil(std::max<std::size_t>(16, entries.size() * BucketsPerKey)))
         , m_mask(m_buckets.size() - 1)
         , m_shift(64 - std::countr_zero(m_buckets.size()))
+        , m_homes((m_buckets.size() + 63) / 64)
     {
         std::vector<std::uint32_t> textOffsets(texts.size(), Free);
         m_entries.reserve(entries.size());
         for (const auto& [key, textNumber] : entries) {
             std::size_t at = indexOf(hash(key));
+            m_homes[at / 64] |= std::uint64_t(1) << (at % 64);
             while (m_buckets[at].entry != Free)
                 at = (at + 1) & m_mask;
             m_buckets[at] = {headOf(key), std::uint32_t(key.size()), std::uint32_t(m_entries.size())};
@@ -108,7 +111,10 @@ private:
     std::optional<View> findWith(View key, std::uint64_t keyHash, std::uint64_t head, Equal equal) const
     {
         constexpr std::size_t HeadLength = 8 / sizeof(Char);
-        for (std::size_t at = indexOf(keyHash); m_buckets[at].entry != Free; at = (at + 1) & m_mask) {
+        const std::size_t home = indexOf(keyHash);
+        if ((m_homes[home / 64] >> (home % 64) & 1) == 0)
+            return std::nullopt;
+        for (std::size_t at = home; m_buckets[at].entry != Free; at = (at + 1) & m_mask) {
             const Bucket& bucket = m_buckets[at];
             if (bucket.head != head || bucket.keyLength != key.size())
                 continue;
@@ -160,6 +166,7 @@ private:
     std::vector<Bucket> m_buckets;
     std::size_t m_mask = 0;
     int m_shift = 0;
+    std::vector<std::uint64_t> m_homes; // bit i: some key's search starts at bucket i
     std::vector<Entry> m_entries;
     std::basic_string<Char> m_text;
     std::size_t m_longestKey = 0;

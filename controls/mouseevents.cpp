@@ -33,6 +33,15 @@ bool clicks(Qt::MouseButton button)
     return button == Qt::LeftButton || button == Qt::RightButton;
 }
 
+// The element that got the latest press, in any window. Qt pairs two quick presses
+// into a double-click even when the first went to another element (of another window,
+// say); such a second press is an ordinary press of the element it reaches.
+QPointer<QWidget>& lastPressed()
+{
+    static QPointer<QWidget> element;
+    return element;
+}
+
 } // namespace
 
 MouseEvents::MouseEvents(QWidget* element, Delivery delivery)
@@ -59,6 +68,7 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
 
 void MouseEvents::press(const QMouseEvent& event)
 {
+    lastPressed() = m_element;
     m_releaseEndsDoubleClick = false;
     emit MouseDown(buttonCode(event.button()), shiftCode(event.modifiers()), event.position().toPoint());
 }
@@ -77,8 +87,8 @@ void MouseEvents::release(const QMouseEvent& event)
 
 void MouseEvents::doubleClick(const QMouseEvent& event)
 {
-    if (!clicks(event.button())) {
-        press(event); // a middle double-click is just another press
+    if (!clicks(event.button()) || lastPressed() != m_element) {
+        press(event); // a middle double-click, or one begun elsewhere, is just another press
         return;
     }
     m_releaseEndsDoubleClick = true;

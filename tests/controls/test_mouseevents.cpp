@@ -86,6 +86,20 @@ TEST(MouseEvents, AClickAfterADoubleClickIsAnOrdinaryClick)
     EXPECT_EQ(w.upperLog, (Log{"Down 1 0", "Up 1 0", "Click"}));
 }
 
+TEST(MouseEvents, ADoubleClickWhoseFirstPressWentElsewhereIsAPress)
+{
+    Window w;
+    QTest::mouseClick(w.window(), Qt::LeftButton, {}, InLowerOnly);
+    // The second press reaches another element as Qt's double-click event.
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(40, 40), QPointF(40, 40), QPointF(), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 40), QPointF(40, 40), QPointF(), Qt::LeftButton,
+        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.upper, &second);
+    QCoreApplication::sendEvent(w.upper, &release);
+    EXPECT_EQ(w.upperLog, (Log{"Down 1 0", "Up 1 0", "Click"}));
+}
+
 TEST(MouseEvents, MiddleDoubleClickIsTwoPlainPresses)
 {
     Window w;

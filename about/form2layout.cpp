@@ -48,6 +48,7 @@ FormDesign Form2Design()
 
     return FormDesign{
         .caption = "Form2",
+        .accessibleName = "About Verbolet",
         .size = {313, 233},
         .backColor = windowColor,
         .font = DesignFont(Sans, Points),

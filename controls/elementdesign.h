@@ -78,6 +78,7 @@ struct ElementDesign {
 
 struct FormDesign {
     QString caption{};
+    QString accessibleName{}; // what a screen reader calls the window
     QSize size{};
     QColor backColor{};
     QFont font{};

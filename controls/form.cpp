@@ -47,6 +47,7 @@ bool Form::event(QEvent* event)
 void Form::applyDesign(const FormDesign& design)
 {
     setWindowTitle(design.caption);
+    setAccessibleName(design.accessibleName);
     setFixedSize(design.size);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, design.backColor);

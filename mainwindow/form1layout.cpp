@@ -81,6 +81,7 @@ FormDesign Form1Design()
 
     return FormDesign{
         .caption = "..::Verbolet::..",
+        .accessibleName = "Verbolet",
         .size = {313, 225},
         .backColor = windowColor,
         .font = windowFont,

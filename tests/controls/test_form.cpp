@@ -133,6 +133,11 @@ TEST(Form, ScreenReadersHearTheWindowAndTheCaptionsOfLabels)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), "Test");
+    FormDesign spoken = testDesign({});
+    spoken.accessibleName = "Spoken";
+    TestForm named(spoken);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&named)->text(QAccessible::Name), "Spoken");
+    EXPECT_EQ(named.windowTitle(), "Test");
 
     auto* plain = form.element<Label>("Plain");
     QAccessibleInterface* label = QAccessible::queryAccessibleInterface(plain);

@@ -1,5 +1,6 @@
 #include "controls/form.h"
 
+#include "controls/elementaccess.h"
 #include "controls/elementfactory.h"
 #include "platform/windowhandles.h"
 
@@ -47,7 +48,7 @@ bool Form::event(QEvent* event)
 void Form::applyDesign(const FormDesign& design)
 {
     setWindowTitle(design.caption);
-    setAccessibleName(design.accessibleName);
+    SetAccess(this, {design.accessibleName, QAccessible::Window});
     setFixedSize(design.size);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, design.backColor);

@@ -60,8 +60,10 @@ inline QList<QByteArray> readLines(const QByteArray& bytes, int count)
 
 inline bool isValidUtf8(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    utf8.decode(bytes);
+    // Stateless: a sequence cut off at the end is an error rather than held for more bytes.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes); // decode() only decodes once its result is taken
     return !utf8.hasError();
 }
 

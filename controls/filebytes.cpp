@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QByteArray ReadFileBytes(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
@@ -19,7 +21,16 @@ QByteArray ReadFileBytes(const QString& path, qint64 maxBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileFault(path, QStringLiteral("cannot be read: %1").arg(file.errorString().toLower()));
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Read in blocks: read(maxBytes + 1) would set aside the whole limit for a file of a
+    // few hundred bytes, at every start-up picture and every button press.
+    constexpr qint64 BlockSize = 64 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray block = file.read(std::min(BlockSize, maxBytes + 1 - bytes.size()));
+        if (block.isEmpty())
+            break;
+        bytes += block;
+    }
     if (file.error() != QFileDevice::NoError)
         throw FileFault(path, QStringLiteral("cannot be read: %1").arg(file.errorString().toLower()));
     if (bytes.size() > maxBytes)

@@ -1,14 +1,30 @@
 // A whole session, as a day's use: start, translate 1000 times, open and close the about
-// window 100 times, close. The resident memory stays flat; in the sanitizer build,
-// LeakSanitizer checks at the end of this program that nothing of it leaked. It runs as a
-// program of its own so that no other test's memory counts.
+// window 100 times, close. The resident memory stays flat and no widget is left over; in
+// the sanitizer build, LeakSanitizer checks at the end of this program that nothing leaked.
+// (A widget that nobody deletes stays in Qt's list of all widgets, where LeakSanitizer sees
+// it as in use, so the widgets are counted here.) It runs as a program of its own so that no
+// other test's memory counts.
 
 #include "programwindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+// AddressSanitizer holds freed memory back for a while to catch its use, so resident memory
+// grows there by design; in that build LeakSanitizer does the checking.
+#if defined(__SANITIZE_ADDRESS__)
+#define VERBOLET_QUARANTINED_MEMORY 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VERBOLET_QUARANTINED_MEMORY 1
+#endif
+#endif
+#ifndef VERBOLET_QUARANTINED_MEMORY
+#define VERBOLET_QUARANTINED_MEMORY 0
+#endif
 
 namespace {
 
@@ -52,6 +68,7 @@ TEST(Session, ADayOfUseKeepsMemoryFlatAndEndsCleanly)
     openAndCloseTheAboutWindow(w);
     const qint64 warmedUp = residentKilobytes();
     ASSERT_GT(warmedUp, 0);
+    const qsizetype widgets = QApplication::allWidgets().size();
 
     for (int round = 0; round < Translations && !HasFatalFailure(); ++round)
         translateAFreshMessage(w);
@@ -60,7 +77,10 @@ TEST(Session, ADayOfUseKeepsMemoryFlatAndEndsCleanly)
 
     const qint64 growth = residentKilobytes() - warmedUp;
     RecordProperty("resident_growth_kB", int(growth));
-    EXPECT_LT(growth, AllowedGrowthKilobytes) << "resident memory grew by " << growth << " kB";
+    if (!VERBOLET_QUARANTINED_MEMORY) {
+        EXPECT_LT(growth, AllowedGrowthKilobytes) << "resident memory grew by " << growth << " kB";
+    }
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets) << "every window and element made was deleted again";
     EXPECT_TRUE(w.platform.errors.isEmpty()) << w.platform.errors.join('\n').toStdString();
 
     int status = -1;

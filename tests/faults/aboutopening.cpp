@@ -12,6 +12,8 @@ void expectAboutWindowFaultReportedAndRetried(const Damage& damage, const QStrin
     ProgramWindow w;
     const QString path = w.file(relative);
     inflict(damage, path);
+    const QString typed = QStringLiteral("half a message, brb");
+    w.form->Text1->setText(typed);
 
     ProgramWindow::click(w.form->imgI);
 
@@ -22,6 +24,7 @@ void expectAboutWindowFaultReportedAndRetried(const Damage& damage, const QStrin
     EXPECT_TRUE(report.contains(damage.fault)) << report.toStdString();
     EXPECT_TRUE(w.platform.callsNamed("ExitProcess").empty());
     EXPECT_TRUE(w.form->isVisible()) << "the main window goes on";
+    EXPECT_EQ(w.form->Text1->text(), typed) << "what the user typed is kept";
     w.form->Text1->setText("brb");
     w.pressEnter();
     EXPECT_EQ(w.form->Text2->text(), "be right back");

@@ -162,6 +162,8 @@ TEST_P(BadSkinPicture, AtAPressOrAReleaseIsReportedOnceAndTheButtonKeepsItsFace)
     const Damage& damage = GetParam();
     SKIP_UNFELT_DAMAGE(damage);
     ProgramWindow w;
+    const QString typed = QStringLiteral("half a message, brb");
+    w.form->Text1->setText(typed);
     ProgramWindow::click(w.form->imgI);
     const Form2* about = ProgramWindow::openAboutWindow();
     ASSERT_NE(about, nullptr);
@@ -197,6 +199,7 @@ TEST_P(BadSkinPicture, AtAPressOrAReleaseIsReportedOnceAndTheButtonKeepsItsFace)
     }
     EXPECT_TRUE(w.platform.callsNamed("ExitProcess").empty());
     EXPECT_TRUE(w.form->isVisible()) << "the program goes on";
+    EXPECT_EQ(w.form->Text1->text(), typed) << "what the user typed is kept";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryState, BadSkinPicture, ::testing::ValuesIn(pictureDamages()), DamageName());

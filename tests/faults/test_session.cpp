@@ -5,6 +5,7 @@
 // it as in use, so the widgets are counted here.) It runs as a program of its own so that no
 // other test's memory counts.
 
+#include "programend.h"
 #include "programwindow.h"
 
 #include <QApplication>
@@ -83,13 +84,7 @@ TEST(Session, ADayOfUseKeepsMemoryFlatAndEndsCleanly)
     EXPECT_EQ(QApplication::allWidgets().size(), widgets) << "every window and element made was deleted again";
     EXPECT_TRUE(w.platform.errors.isEmpty()) << w.platform.errors.join('\n').toStdString();
 
-    int status = -1;
-    try {
-        ProgramWindow::click(w.form->imgX);
-    } catch (const ProgramEnded& ended) {
-        status = int(ended.exitCode);
-    }
-    EXPECT_EQ(status, 0) << "the close button ends the program";
+    expectProgramEnds(w.platform, 0, [&] { ProgramWindow::click(w.form->imgX); });
 }
 
 } // namespace

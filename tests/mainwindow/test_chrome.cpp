@@ -4,6 +4,7 @@
 
 #include "about/form2.h"
 #include "controls/picturefile.h"
+#include "programend.h"
 
 #include <QApplication>
 #include <QFile>
@@ -55,15 +56,12 @@ std::vector<Form2*> aboutWindows()
     return found;
 }
 
-// Clicks the close button and returns the status the program ended with, or -1.
-int closeThroughTheButton(MainWindow& w)
+// Clicks the close button: the program ends with status 0, and `checks` look at the
+// state it ended in.
+void expectCloseEndsTheProgram(MainWindow& w, const std::function<void()>& checks = {},
+    Qt::MouseButton mouseButton = Qt::LeftButton)
 {
-    try {
-        w.click(MainWindow::centreOf(w.form->imgX));
-    } catch (const ProgramEnded& ended) {
-        return int(ended.exitCode);
-    }
-    return -1;
+    expectProgramEnds(w.platform, 0, [&] { w.click(MainWindow::centreOf(w.form->imgX), mouseButton); }, checks);
 }
 
 TEST(PictureButtons, EveryPressReadsThePressedFaceAndEveryReleaseTheReleasedOneWithEitherButton)
@@ -212,7 +210,7 @@ TEST(TitleBar, ARolledUpWindowStillMinimisesAndCloses)
     EXPECT_EQ(w.form->height(), 17) << "minimising leaves the roll-up as it was";
     EXPECT_FALSE(w.form->expanded());
 
-    EXPECT_EQ(closeThroughTheButton(w), 0);
+    expectCloseEndsTheProgram(w);
 }
 
 TEST(Close, HidesReadyFadesOutRemovesTheIconAndEndsTheProgram)
@@ -222,20 +220,15 @@ TEST(Close, HidesReadyFadesOutRemovesTheIconAndEndsTheProgram)
         const win32::HWND window = w.form->hwnd();
         w.form->lbReady->setVisible(true);
         w.platform.clear();
-        int status = -1;
-        try {
-            w.click(MainWindow::centreOf(w.form->imgX), mouseButton);
-        } catch (const ProgramEnded& ended) {
-            status = int(ended.exitCode);
-        }
-        EXPECT_EQ(status, 0);
-        EXPECT_FALSE(w.form->lbReady->isVisible());
-        EXPECT_EQ(w.platform.alphas(window), steps(253, 0, -4)) << "253, 249, ... 1";
-        EXPECT_TRUE(w.form->isVisible());
-        ASSERT_GE(w.platform.calls.size(), 2u);
-        const auto last = w.platform.calls.end();
-        EXPECT_EQ((last - 2)->text(), "Shell_NotifyIconA(2)");
-        EXPECT_EQ((last - 1)->text(), "ExitProcess(0)") << "and nothing after it";
+        expectCloseEndsTheProgram(w, [&] {
+            EXPECT_FALSE(w.form->lbReady->isVisible());
+            EXPECT_EQ(w.platform.alphas(window), steps(253, 0, -4)) << "253, 249, ... 1";
+            EXPECT_TRUE(w.form->isVisible());
+            ASSERT_GE(w.platform.calls.size(), 2u);
+            const auto last = w.platform.calls.end();
+            EXPECT_EQ((last - 2)->text(), "Shell_NotifyIconA(2)");
+            EXPECT_EQ((last - 1)->text(), "ExitProcess(0)") << "and nothing after it";
+        }, mouseButton);
     }
 }
 
@@ -250,10 +243,11 @@ TEST(Close, ClosingWhileTheAboutWindowIsOpenEndsBoth)
     w.activate();
     w.platform.clear();
 
-    EXPECT_EQ(closeThroughTheButton(w), 0);
-    EXPECT_EQ(w.platform.calls.back().text(), "ExitProcess(0)");
-    EXPECT_TRUE(w.platform.alphas(about->hwnd()).empty()) << "the about window does not fade on its own";
     EXPECT_GT(aboutAlphas, 0u);
+    expectCloseEndsTheProgram(w, [&] {
+        EXPECT_EQ(w.platform.calls.back().text(), "ExitProcess(0)");
+        EXPECT_TRUE(w.platform.alphas(about->hwnd()).empty()) << "the about window does not fade on its own";
+    });
 }
 
 // The fade-out lets the window's events run between its steps. A second click on close
@@ -278,13 +272,14 @@ TEST(Close, ASecondClickDuringTheFadeOutEndsTheProgramOnce)
         };
         w.platform.clear();
 
-        EXPECT_EQ(closeThroughTheButton(w), 0);
-        EXPECT_EQ(w.platform.callsNamed("ExitProcess"), std::vector<std::string>{"ExitProcess(0)"});
-        EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2)"});
         std::vector<int> expected = steps(253, 217, -4);
         const std::vector<int> rest = steps(doubleClick ? 213 : 217, 0, -4);
         expected.insert(expected.end(), rest.begin(), rest.end());
-        EXPECT_EQ(w.platform.alphas(window), expected);
+        expectCloseEndsTheProgram(w, [&] {
+            EXPECT_EQ(w.platform.callsNamed("ExitProcess"), std::vector<std::string>{"ExitProcess(0)"});
+            EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2)"});
+            EXPECT_EQ(w.platform.alphas(window), expected);
+        });
     }
 }
 

@@ -35,6 +35,8 @@ void RecordingPlatform::Sleep(win32::DWORD milliseconds) { record("Sleep", {str(
 void RecordingPlatform::ExitProcess(win32::UINT exitCode)
 {
     record("ExitProcess", {str(exitCode)});
+    if (onExitProcess)
+        onExitProcess(exitCode);
     throw ProgramEnded{exitCode};
 }
 

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-// Thrown by RecordingPlatform::ExitProcess so that a test can see the program end.
+// Thrown by RecordingPlatform::ExitProcess so that a test can see the program end where
+// no Qt code lies between the call and the test (see programend.h for the other case).
 struct ProgramEnded {
     win32::UINT exitCode = 0;
 };
@@ -28,6 +29,7 @@ public:
     win32::DWORD version = 5;
     win32::BOOL notifyIconResult = 1;
     std::function<void()> onDoEvents; // runs inside every DoEvents
+    std::function<void(win32::UINT)> onExitProcess; // runs in ExitProcess, which throws if it returns
 
     std::vector<Call> calls;
     QStringList errors;

@@ -4,29 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QStyleHints>
-#include <QTest>
-
-namespace {
-
-// Each press comes as if after a pause, so that it is never taken for the second press
-// of a double-click, even after a test whose release never returned (its handler ended
-// the program) and so left QTest's clock where it was.
-int afterAPause()
-{
-    return QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
-}
-
-} // namespace
-
-QByteArray testDictionary(const Entries& entries)
-{
-    QByteArray content;
-    for (const auto& [abbreviation, expansion] : entries)
-        content += abbreviation + '\t' + expansion + "\r\n";
-    for (auto line = entries.size(); line < 1622; ++line)
-        content += "zzunused" + QByteArray::number(qulonglong(line)) + "\tnever typed\r\n";
-    return content;
-}
 
 QByteArray pngPicture(QSize size, QColor color)
 {
@@ -42,7 +19,10 @@ QByteArray pngPicture(QSize size, QColor color)
 MainWindow::MainWindow(Start when)
 {
     folder.copyProgramData();
-    useDictionary(testDictionary(SampleEntries));
+    QByteArray dictionary = "brb\tbe right back\r\nlol\tlaughing out loud\r\ngr8\tgreat\r\n";
+    for (int line = 4; line <= 1622; ++line)
+        dictionary += "zzunused" + QByteArray::number(line) + "\tnever typed\r\n";
+    folder.write("SMS.dic", dictionary);
     form = std::make_unique<Form1>(platform, folder.path());
     if (when == Start::Now)
         start();
@@ -61,37 +41,10 @@ void MainWindow::activate()
     (void)QTest::qWaitForWindowActive(form.get());
 }
 
-void MainWindow::useDictionary(const QByteArray& content) const
+// Each event comes as if after a pause, so that a press is never taken for the second press
+// of a double-click, even after a click that ended the program and left QTest's clock behind.
+void MainWindow::mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button)
 {
-    folder.write("SMS.dic", content);
-}
-
-QString MainWindow::skinFile(const QString& name) const
-{
-    return folder.path() + "/Skins/Default/" + name;
-}
-
-void MainWindow::click(QPoint at, Qt::MouseButton button)
-{
-    QTest::mouseClick(form->windowHandle(), button, {}, at, afterAPause());
-}
-
-void MainWindow::press(QPoint at, Qt::MouseButton button)
-{
-    QTest::mousePress(form->windowHandle(), button, {}, at, afterAPause());
-}
-
-void MainWindow::release(QPoint at, Qt::MouseButton button)
-{
-    QTest::mouseRelease(form->windowHandle(), button, {}, at, afterAPause());
-}
-
-void MainWindow::doubleClick(QPoint at, Qt::MouseButton button)
-{
-    QTest::mouseDClick(form->windowHandle(), button, {}, at, afterAPause());
-}
-
-QPoint MainWindow::centreOf(const QWidget* element)
-{
-    return element->geometry().center();
+    QTest::mouseEvent(action, form->windowHandle(), button, {}, at,
+        QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1);
 }

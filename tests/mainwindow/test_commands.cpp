@@ -1,31 +1,27 @@
+// The input and output boxes, and the Translate and Clear captions.
 #include "mainwindowfixture.h"
 
 #include <QApplication>
-#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString Placeholder = "Enter Text Here...";
 
-bool shows(const Image* face, const Image* holder)
+TEST(Form1Commands, ThePlaceholderGoesOnlyOnAClickOrKeyInTheBox)
 {
-    return face->picture().toImage() == holder->picture().toImage();
-}
-
-TEST(Form1Commands, PlaceholderGoesOnlyOnAClickOrKeyInTheBox)
-{
-    enum class Act { Click, ClickTwice, TypeB, TabIn, CompleteItThenClick };
+    enum class Act { Nothing, Click, TypeB, TabIn, CompleteItThenClick };
     const struct {
         const char* name;
-        QString before;
+        QString before; // null: as the window opens
         Act act;
         QString after;
     } cases[] = {
-        {"a click empties the placeholder", Placeholder, Act::Click, ""},
-        {"a second click changes nothing", Placeholder, Act::ClickTwice, ""},
-        {"a typed key replaces the placeholder", Placeholder, Act::TypeB, "b"},
-        {"the focus alone leaves it", Placeholder, Act::TabIn, Placeholder},
+        {"the window opens with it", {}, Act::Nothing, Placeholder},
+        {"a click empties it", {}, Act::Click, ""},
+        {"a typed key replaces it", {}, Act::TypeB, "b"},
+        {"the focus alone leaves it", {}, Act::TabIn, Placeholder},
         {"other case is no placeholder", "enter text here...", Act::Click, "enter text here..."},
         {"a trailing space is no placeholder", Placeholder + " ", Act::Click, Placeholder + " "},
         {"typed text equal to it goes like it", "Enter Text Here..", Act::CompleteItThenClick, ""},
@@ -33,92 +29,120 @@ TEST(Form1Commands, PlaceholderGoesOnlyOnAClickOrKeyInTheBox)
         {"other text gets the key", "brb", Act::TypeB, "brbb"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         MainWindow w;
-        w.form->Text1->setText(c.before);
-        const QPoint inBox = MainWindow::centreOf(w.form->Text1);
+        TextBox* box = w.form->Text1;
+        if (!c.before.isNull())
+            box->setText(c.before);
         switch (c.act) {
-        case Act::Click: w.click(inBox); break;
-        case Act::ClickTwice: w.click(inBox); w.click(inBox); break;
-        case Act::TypeB: QTest::keyClick(w.form->Text1, Qt::Key_B); break;
-        case Act::CompleteItThenClick:
-            w.form->Text1->end(false);
-            QTest::keyClick(w.form->Text1, '.');
-            ASSERT_EQ(w.form->Text1->text(), Placeholder);
-            w.click(inBox);
-            break;
+        case Act::Nothing: EXPECT_TRUE(box->hasFocus()); break;
+        case Act::Click: w.click(MainWindow::centreOf(box)); break;
+        case Act::TypeB: QTest::keyClick(box, Qt::Key_B); break;
         case Act::TabIn:
-            w.form->Text1->clearFocus();
+            box->clearFocus();
             QTest::keyClick(w.form.get(), Qt::Key_Tab);
-            ASSERT_TRUE(w.form->Text1->hasFocus()) << c.name;
+            ASSERT_TRUE(box->hasFocus());
+            break;
+        case Act::CompleteItThenClick:
+            box->end(false);
+            QTest::keyClick(box, '.');
+            ASSERT_EQ(box->text(), Placeholder);
+            w.click(MainWindow::centreOf(box));
             break;
         }
-        EXPECT_EQ(w.form->Text1->text(), c.after) << c.name;
+        EXPECT_EQ(box->text(), c.after);
     }
 }
 
-TEST(Form1Commands, TheWindowOpensWithThePlaceholderAndTheFocusInTheInputBox)
+TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
 {
-    MainWindow w;
-    EXPECT_EQ(w.form->Text1->text(), Placeholder);
-    EXPECT_TRUE(w.form->Text1->hasFocus());
-}
-
-TEST(Form1Commands, ClearEmptiesBothBoxesForGood)
-{
-    MainWindow w;
-    w.form->Text1->setText("brb");
-    w.form->Translate();
-    ASSERT_FALSE(w.form->Text2->text().isEmpty());
-    w.click(MainWindow::centreOf(w.form->Label2));
-    EXPECT_EQ(w.form->Text1->text(), "");
-    EXPECT_EQ(w.form->Text2->text(), "");
-    EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0);
-    w.click(MainWindow::centreOf(w.form->Text1));
-    EXPECT_EQ(w.form->Text1->text(), "") << "the placeholder does not come back";
-}
-
-TEST(Form1Commands, FacesShowPressedWhileAButtonIsHeldOnACaption)
-{
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    using Command = std::function<void(MainWindow&)>;
+    const Command enter = [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Return); };
+    const auto caption = [](Qt::MouseButton button) {
+        return Command([button](MainWindow& w) { w.click(MainWindow::centreOf(w.form->Label3), button); });
+    };
+    const struct {
+        const char* name;
+        Command command;
+        QString typed; // null: the placeholder the window opens with
+        int times;
+        QString input;
+        QString output;
+    } cases[] = {
+        {"Enter", enter, "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
+        {"keypad Enter", [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Enter); }, "LOL  brb", 1,
+            "LOL  brb ", "laughing out loud be right back"},
+        {"caption, left button", caption(Qt::LeftButton), "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
+        {"caption, right button", caption(Qt::RightButton), "brb", 1, "brb ", "be right back"},
+        {"Alt+T, the letter not typed", [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_T, Qt::AltModifier); },
+            "brb", 1, "brb ", "be right back"},
+        {"each translation adds a space", enter, "gr8", 2, "gr8  ", "great"},
+        {"Enter on the placeholder translates it and keeps it", enter, {}, 1, Placeholder + " ", Placeholder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         MainWindow w;
-        const struct {
-            Label* caption;
-            Image* face;
-        } buttons[] = {{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}};
-        for (const auto& b : buttons) {
-            ASSERT_TRUE(shows(b.face, w.form->invup));
-            w.press(MainWindow::centreOf(b.caption), button);
-            EXPECT_TRUE(shows(b.face, w.form->invdown)) << b.caption->objectName().toStdString() << " " << button;
-            w.release(MainWindow::centreOf(b.caption), button);
-            EXPECT_TRUE(shows(b.face, w.form->invup)) << b.caption->objectName().toStdString() << " " << button;
+        if (!c.typed.isNull())
+            w.form->Text1->setText(c.typed);
+        for (int time = 0; time < c.times; ++time)
+            c.command(w);
+        EXPECT_EQ(w.form->Text1->text(), c.input);
+        EXPECT_EQ(w.form->Text2->text(), c.output);
+        EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0);
+        EXPECT_TRUE(w.platform.errors.isEmpty());
+    }
+}
+
+TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
+{
+    for (const bool byKey : {false, true}) {
+        MainWindow w;
+        w.form->Text1->setText("brb");
+        w.form->Translate();
+        ASSERT_EQ(w.form->Text2->text(), "be right back");
+        w.form->ccrpProgressBar1->setValue(100);
+        if (byKey)
+            QTest::keyClick(w.form->Text1, Qt::Key_C, Qt::AltModifier);
+        else
+            w.click(MainWindow::centreOf(w.form->Label2));
+        EXPECT_EQ(w.form->Text1->text(), "") << byKey;
+        EXPECT_EQ(w.form->Text2->text(), "") << byKey;
+        EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0) << byKey;
+        w.click(MainWindow::centreOf(w.form->Text1));
+        EXPECT_EQ(w.form->Text1->text(), "") << "the placeholder does not come back";
+    }
+}
+
+TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeld)
+{
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        MainWindow w;
+        const QImage up = w.form->invup->picture().toImage();
+        const QImage down = w.form->invdown->picture().toImage();
+        ASSERT_NE(up, down);
+        for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
+            SCOPED_TRACE(caption->objectName().toStdString() + " " + std::to_string(button));
+            EXPECT_EQ(face->picture().toImage(), up);
+            w.press(MainWindow::centreOf(caption), button);
+            EXPECT_EQ(face->picture().toImage(), down);
+            w.release(MainWindow::centreOf(caption), button);
+            EXPECT_EQ(face->picture().toImage(), up) << "and the holders are as they were";
         }
     }
 }
 
-TEST(Form1Commands, HoldersNeverChange)
+TEST(Form1Commands, APressOnACaptionReleasedOutsideItRunsNoCommand)
 {
     MainWindow w;
     const QImage up = w.form->invup->picture().toImage();
-    const QImage down = w.form->invdown->picture().toImage();
-    ASSERT_NE(up, down);
-    w.click(MainWindow::centreOf(w.form->Label3));
-    w.click(MainWindow::centreOf(w.form->Label2), Qt::RightButton);
-    EXPECT_EQ(w.form->invup->picture().toImage(), up);
-    EXPECT_EQ(w.form->invdown->picture().toImage(), down);
-}
-
-TEST(Form1Commands, APressReleasedOutsideTheCaptionRunsNoCommand)
-{
-    for (Label* (*caption)(Form1&) : {+[](Form1& f) { return f.Label3; }, +[](Form1& f) { return f.Label2; }}) {
-        MainWindow w;
-        w.form->Text1->setText("brb");
-        w.press(MainWindow::centreOf(caption(*w.form)));
+    w.form->Text1->setText("brb");
+    for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
+        w.press(MainWindow::centreOf(caption));
         w.release({150, 60}); // over the input box
-        EXPECT_EQ(w.form->Text1->text(), "brb");
-        EXPECT_EQ(w.form->Text2->text(), "");
-        EXPECT_TRUE(shows(w.form->imgApply, w.form->invup));
-        EXPECT_TRUE(shows(w.form->imgVerify, w.form->invup));
+        EXPECT_EQ(face->picture().toImage(), up) << caption->objectName().toStdString();
     }
+    EXPECT_EQ(w.form->Text1->text(), "brb");
+    EXPECT_EQ(w.form->Text2->text(), "");
 }
 
 TEST(Form1Commands, TheCaptionTakesTheMouseOverItsFace)
@@ -126,8 +150,9 @@ TEST(Form1Commands, TheCaptionTakesTheMouseOverItsFace)
     MainWindow w;
     for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
         ASSERT_EQ(caption->geometry(), face->geometry());
-        for (QPoint corner : {face->geometry().topLeft(), face->geometry().bottomRight(), face->geometry().center()})
-            EXPECT_EQ(w.form->childAt(corner), caption) << caption->objectName().toStdString();
+        const QRect box = face->geometry();
+        for (const QPoint at : {box.topLeft(), box.bottomRight(), box.center()})
+            EXPECT_EQ(w.form->childAt(at), caption) << caption->objectName().toStdString();
     }
     w.form->Text1->setText("lol");
     w.click(w.form->imgApply->geometry().topLeft() + QPoint(1, 1));
@@ -144,19 +169,6 @@ TEST(Form1Commands, TheOutputBoxTakesNoFocusAndNoTyping)
     EXPECT_FALSE(w.form->Text2->hasFocus()) << "Tab passes it by";
     QTest::keyClicks(w.form->Text2, "x");
     EXPECT_EQ(w.form->Text2->text(), "be right back");
-    EXPECT_FALSE(w.form->Text2->isEnabled());
-}
-
-TEST(Form1Commands, AltWithTheAccessLettersActsAsTheCaptions)
-{
-    MainWindow w;
-    w.form->Text1->setText("brb");
-    QTest::keyClick(w.form->Text1, Qt::Key_T, Qt::AltModifier);
-    EXPECT_EQ(w.form->Text2->text(), "be right back");
-    EXPECT_EQ(w.form->Text1->text(), "brb ") << "the letter is not typed";
-    QTest::keyClick(w.form->Text1, Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(w.form->Text1->text(), "");
-    EXPECT_EQ(w.form->Text2->text(), "");
 }
 
 } // namespace

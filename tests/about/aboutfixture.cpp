@@ -1,7 +1,19 @@
 #include "aboutfixture.h"
 
-#include <QTest>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <stdexcept>
+
+namespace {
+
+// Each event comes as if after a pause, so that no press is taken for a double-click's second.
+void send(QTest::MouseAction action, const QWidget* element, QPoint at, Qt::MouseButton button)
+{
+    QTest::mouseEvent(action, element->window()->windowHandle(), button, {}, at,
+        QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1);
+}
+
+} // namespace
 
 AboutFixture::AboutFixture()
 {
@@ -15,34 +27,18 @@ AboutFixture::AboutFixture()
 Form2& AboutFixture::openAbout()
 {
     about->open();
-    Form2* form = about->form();
-    if (!form)
+    if (!about->form())
         throw std::runtime_error("the about window did not load");
-    (void)QTest::qWaitForWindowActive(form);
-    return *form;
+    (void)QTest::qWaitForWindowActive(about->form());
+    return *about->form();
 }
 
-void AboutFixture::press(QWidget* window, QPoint at, Qt::MouseButton button)
+void AboutFixture::mouse(QTest::MouseAction action, const QWidget* element, Qt::MouseButton button)
 {
-    QTest::mousePress(window->windowHandle(), button, {}, at);
+    send(action, element, element->mapTo(element->window(), element->rect().center()), button);
 }
 
-void AboutFixture::release(QWidget* window, QPoint at, Qt::MouseButton button)
+void AboutFixture::releaseElsewhere(const QWidget* element, Qt::MouseButton button)
 {
-    QTest::mouseRelease(window->windowHandle(), button, {}, at);
-}
-
-void AboutFixture::click(QWidget* window, QPoint at, Qt::MouseButton button)
-{
-    QTest::mouseClick(window->windowHandle(), button, {}, at);
-}
-
-QPoint AboutFixture::centreOf(const QWidget* element)
-{
-    return element->geometry().center();
-}
-
-QString AboutFixture::skinFile(const QString& name) const
-{
-    return folder.path() + "/Skins/Default/" + name;
+    send(QTest::MouseRelease, element, element->window()->rect().center(), button);
 }

@@ -7,26 +7,21 @@
 #include "tempfolder.h"
 
 #include <QPoint>
-#include <QString>
+#include <QTest>
 #include <memory>
 
-// The main window shown on a program folder of the test's own (the delivered skin and
-// cursor), with the about window reached as its about button reaches it, and a
-// recording platform.
+// The main window shown on a program folder of the test's own (the delivered data), with
+// the about window reached as its about button reaches it, and a recording platform.
 struct AboutFixture {
     AboutFixture();
 
     // Opens the about window and waits until it is active; the window must load.
     Form2& openAbout();
 
-    // Mouse input delivered to a window as the window system would.
-    static void press(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    static void release(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    static void click(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    // The centre of an element, in its window's pixels.
-    static QPoint centreOf(const QWidget* element);
-
-    QString skinFile(const QString& name) const;
+    // Mouse input on an element, delivered to its window as the window system would.
+    static void mouse(QTest::MouseAction action, const QWidget* element, Qt::MouseButton button = Qt::LeftButton);
+    // Releases the button in the middle of the element's window, away from the element.
+    static void releaseElsewhere(const QWidget* element, Qt::MouseButton button = Qt::LeftButton);
 
     TempFolder folder;
     RecordingPlatform platform;

@@ -1,86 +1,51 @@
-// The web link on both windows, the mail link and the shell opening of a path.
+// The web link on both windows, the mail link and the help button: what each hands the shell.
 #include "aboutfixture.h"
 
 #include <QAccessible>
-#include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::string WebAddress = R"("https://verbolet.example.org/")";
 const std::string MailCall =
     R"(ShellExecuteA(0, "Open", "mailto:support@verbolet.example.org?Subject=Verbolet&Body=", "", "", 1))";
 
-std::string webCall(win32::HWND owner)
+std::string webCall(Form& owner)
 {
-    return "ShellExecuteA(" + std::to_string(owner) + R"(, "Open", )" + WebAddress + ", null, null, 1)";
+    return "ShellExecuteA(" + std::to_string(owner.hwnd()) + R"(, "Open", "https://verbolet.example.org/", null, null, 1))";
 }
 
-// A web link on its window: the press acts, whatever follows it.
-struct LinkGesture {
-    const char* what;
-    std::function<void(QWidget* window, QPoint link, const RecordingPlatform& platform)> perform;
-    int opened;
-};
-
-const LinkGesture WebLinkGestures[] = {
-    {"left press, release elsewhere",
-        [](QWidget* w, QPoint at, const RecordingPlatform& platform) {
-            AboutFixture::press(w, at);
-            EXPECT_EQ(platform.callsNamed("ShellExecuteA").size(), 1u) << "opened at the press";
-            AboutFixture::release(w, {150, 5});
-        },
-        1},
-    {"two left clicks",
-        [](QWidget* w, QPoint at, const RecordingPlatform&) {
-            AboutFixture::click(w, at);
-            AboutFixture::click(w, at);
-        },
-        2},
-    {"right click", [](QWidget* w, QPoint at, const RecordingPlatform&) { AboutFixture::click(w, at, Qt::RightButton); },
-        0},
-    {"middle click",
-        [](QWidget* w, QPoint at, const RecordingPlatform&) { AboutFixture::click(w, at, Qt::MiddleButton); }, 0},
-};
-
-TEST(Links, TheWebLinkOpensOnALeftPressOnEitherWindowWithThatWindowAsOwner)
+TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
 {
-    for (const bool onAbout : {false, true}) {
-        for (const auto& gesture : WebLinkGestures) {
-            AboutFixture f;
-            Form* window = f.mainWindow.get();
-            QWidget* link = f.mainWindow->lblLink;
-            if (onAbout) {
-                Form2& about = f.openAbout();
-                window = &about;
-                link = about.lblLink;
-            }
-            f.platform.clear();
-            gesture.perform(window, AboutFixture::centreOf(link), f.platform);
-            const std::vector<std::string> expected(gesture.opened, webCall(window->hwnd()));
-            EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), expected)
-                << gesture.what << (onAbout ? " on the about window" : " on the main window");
-        }
-    }
-}
-
-TEST(Links, TheMailLinkOpensOnALeftOrRightClick)
-{
+    enum Element { MainWebLink, AboutWebLink, MailLink, HelpButton };
     const struct {
+        Element element;
         Qt::MouseButton button;
-        std::vector<std::string> expected;
+        bool opens;
     } cases[] = {
-        {Qt::LeftButton, {MailCall}},
-        {Qt::RightButton, {MailCall}},
-        {Qt::MiddleButton, {}},
+        {MainWebLink, Qt::LeftButton, true}, {MainWebLink, Qt::RightButton, false}, {MainWebLink, Qt::MiddleButton, false},
+        {AboutWebLink, Qt::LeftButton, true}, {AboutWebLink, Qt::RightButton, false}, {AboutWebLink, Qt::MiddleButton, false},
+        {MailLink, Qt::LeftButton, true}, {MailLink, Qt::RightButton, true}, {MailLink, Qt::MiddleButton, false},
+        {HelpButton, Qt::LeftButton, true}, {HelpButton, Qt::RightButton, true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE("element " + std::to_string(c.element) + ", button " + std::to_string(c.button));
         AboutFixture f;
         Form2& about = f.openAbout();
         f.platform.clear();
-        AboutFixture::click(&about, AboutFixture::centreOf(about.Label5), c.button);
-        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), c.expected) << int(c.button);
+        const std::pair<QWidget*, std::string> targets[] = {
+            {f.mainWindow->lblLink, webCall(*f.mainWindow)},
+            {about.lblLink, webCall(about)},
+            {about.Label5, MailCall},
+            {f.mainWindow->ImgH, "ShellExecuteA(0, null, \"" + f.folder.path().toStdString() + "/Read Me.htm\", null, null, 1)"},
+        };
+        const auto& [element, call] = targets[c.element];
+        if (c.element == MainWebLink || c.element == AboutWebLink) { // they open at the press
+            AboutFixture::mouse(QTest::MousePress, element, c.button);
+            AboutFixture::releaseElsewhere(element, c.button);
+        } else {
+            AboutFixture::mouse(QTest::MouseClick, element, c.button);
+        }
+        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), c.opens ? std::vector{call} : std::vector<std::string>{});
     }
 }
 
@@ -88,34 +53,16 @@ TEST(Links, AScreenReaderPressOpensEachLinkOnce)
 {
     AboutFixture f;
     Form2& about = f.openAbout();
-    const struct {
-        QWidget* link;
-        std::string expected;
-    } cases[] = {
-        {about.lblLink, webCall(about.hwnd())},
-        {f.mainWindow->lblLink, webCall(f.mainWindow->hwnd())},
-        {about.Label5, MailCall},
-    };
-    for (const auto& c : cases) {
+    const std::pair<QWidget*, std::string> cases[] = {
+        {about.lblLink, webCall(about)}, {f.mainWindow->lblLink, webCall(*f.mainWindow)}, {about.Label5, MailCall}};
+    for (const auto& [link, expected] : cases) {
         f.platform.clear();
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(c.link);
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(link);
         ASSERT_NE(access, nullptr);
         access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), std::vector<std::string>{c.expected}) << c.expected;
+        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), std::vector<std::string>{expected});
     }
     EXPECT_EQ(about.Label5->foreColor(), QColor(0, 0, 0)) << "pressed and released";
-}
-
-TEST(Links, Win32KeywordHandsThePathToTheDefaultActionAndReturnsZero)
-{
-    AboutFixture f;
-    for (const QString& path : {f.folder.path() + "/Read Me.htm", f.folder.path() + "/nowhere/Missing.htm"}) {
-        f.platform.clear();
-        EXPECT_EQ(f.mainWindow->Win32Keyword(path), 0);
-        EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"),
-            std::vector<std::string>{"ShellExecuteA(0, null, \"" + path.toStdString() + "\", null, null, 1)"});
-        EXPECT_TRUE(f.platform.errors.isEmpty());
-    }
 }
 
 } // namespace

@@ -20,9 +20,6 @@ namespace {
 using namespace SystemColors;
 using namespace DesignFonts;
 
-const QString Sans = QStringLiteral("MS Sans Serif");
-constexpr double Points = 8.25;
-
 QString welcomeText()
 {
     return QStringLiteral("Welcome and Thank You for using the Verbolet. This program, developed by ")

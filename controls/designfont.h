@@ -7,6 +7,10 @@ namespace DesignFonts {
 
 enum Style : unsigned { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 
+// The windows' everyday font.
+inline const QString Sans = QStringLiteral("MS Sans Serif");
+inline constexpr double Points = 8.25;
+
 } // namespace DesignFonts
 
 // A font as the window designs give it: a family and a size in points on a 96 DPI

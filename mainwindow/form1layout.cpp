@@ -23,28 +23,13 @@ namespace {
 using namespace SystemColors;
 using namespace DesignFonts;
 
-const QString Sans = QStringLiteral("MS Sans Serif");
-
 // The 256-colour entries of the program icon file: 16 and 32 pixels.
 constexpr int ProgramIconEntry16 = 0;
 constexpr int ProgramIconEntry32 = 2;
-constexpr double Points = 8.25;
 
 QColor rgb(int red, int green, int blue)
 {
     return QColor(red, green, blue);
-}
-
-// The web address as people write it ("verbolet.example.org"): the full form with its
-// scheme does not fit the link's box on one line.
-QString shownAddress(QString address)
-{
-    for (const QString& scheme : {QStringLiteral("https://"), QStringLiteral("http://")})
-        if (address.startsWith(scheme))
-            address.remove(0, scheme.size());
-    if (address.endsWith(QLatin1Char('/')))
-        address.chop(1);
-    return address;
 }
 
 } // namespace
@@ -102,7 +87,7 @@ FormDesign Form1Design()
                 .font = DesignFont("Papyrus", Points, Bold | Italic), .foreColor = background,
                 .backColor = windowColor}},
             {9, "imgI", {264, 0, 17, 17}, ImageDesign{.access = {"About", QAccessible::Button}}},
-            {10, "lblLink", {136, 195, 137, 17}, LabelDesign{.caption = shownAddress(Organisation::WebAddress),
+            {10, "lblLink", {136, 195, 137, 17}, LabelDesign{.caption = Organisation::ShownWebAddress(),
                 .font = DesignFont(Sans, Points, Underline), .foreColor = background,
                 .backColor = windowColor, .cursor = LinkCursor(), .access = {"Web site", QAccessible::Link}}},
             {11, "lbReady", {184, 24, 47, 15}, LabelDesign{.caption = " Ready ",

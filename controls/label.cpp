@@ -38,6 +38,9 @@ void Label::setForeColor(const QColor& color)
 void Label::setBackColor(const QColor& color)
 {
     m_backColor = color;
+    // An opaque label paints every pixel of its box, so what lies below it need not be
+    // painted first (the clock's label is repainted every second).
+    setAttribute(Qt::WA_OpaquePaintEvent, color.isValid() && color.alpha() == 255);
     update();
 }
 

@@ -8,7 +8,10 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -23,28 +26,54 @@ void refuseOversize(const QString& path, QSize size)
                                   .arg(MaxPictureSide));
 }
 
+// A bitmap's headers: where its pixels start, its size and depth. Qt's reader refuses a
+// bitmap too large for it without saying why, so the size is checked here first.
+struct BitmapHeader {
+    quint32 pixelsAt = 0;
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitCount = 0;
+    quint32 compression = 0;
+};
+
+std::optional<BitmapHeader> readBitmapHeader(const QByteArray& bytes)
+{
+    constexpr qsizetype InfoHeaderEnd = 14 + 40;
+    if (bytes.size() < InfoHeaderEnd || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40)
+        return std::nullopt;
+    return BitmapHeader{
+        .pixelsAt = qFromLittleEndian<quint32>(bytes.constData() + 10),
+        .width = qFromLittleEndian<qint32>(bytes.constData() + 18),
+        .height = std::abs(qint64(qFromLittleEndian<qint32>(bytes.constData() + 22))),
+        .bitCount = qFromLittleEndian<quint16>(bytes.constData() + 28),
+        .compression = qFromLittleEndian<quint32>(bytes.constData() + 30),
+    };
+}
+
 // Qt takes a bitmap whose file ends before its pixels do and shows whatever it finds in
 // their place; such a cut file is refused. Only an uncompressed bitmap's size is known in
 // advance: its rows, each padded to four bytes, follow the headers at the offset given.
-void refuseCutBitmap(const QString& path, const QByteArray& bytes)
+void refuseCutBitmap(const QString& path, const QByteArray& bytes, const BitmapHeader& header)
 {
-    constexpr qsizetype InfoHeaderEnd = 14 + 40;
     constexpr quint32 Uncompressed = 0;
     constexpr quint32 BitFields = 3;
-    if (bytes.size() < InfoHeaderEnd || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40)
-        return;
-    const quint32 pixelsAt = qFromLittleEndian<quint32>(bytes.constData() + 10);
-    const qint64 width = qFromLittleEndian<qint32>(bytes.constData() + 18);
-    const qint64 height = std::abs(qint64(qFromLittleEndian<qint32>(bytes.constData() + 22)));
-    const qint64 bitCount = qFromLittleEndian<quint16>(bytes.constData() + 28);
-    const quint32 compression = qFromLittleEndian<quint32>(bytes.constData() + 30);
     constexpr qint64 MostBitsPerPixel = 64;
-    if ((compression != Uncompressed && compression != BitFields) || width <= 0 || width > MaxPictureSide
-        || height > MaxPictureSide || bitCount > MostBitsPerPixel)
+    if ((header.compression != Uncompressed && header.compression != BitFields) || header.width <= 0
+        || header.bitCount > MostBitsPerPixel)
         return;
-    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
-    if (qint64(pixelsAt) + rowBytes * height > bytes.size())
+    const qint64 rowBytes = (header.width * header.bitCount + 31) / 32 * 4;
+    if (qint64(header.pixelsAt) + rowBytes * header.height > bytes.size())
         throw FileFault(path, QStringLiteral("is a damaged picture: the file ends before its pixels do"));
+}
+
+void refuseBadBitmap(const QString& path, const QByteArray& bytes)
+{
+    const std::optional<BitmapHeader> header = readBitmapHeader(bytes);
+    if (!header)
+        return;
+    const auto side = [](qint64 pixels) { return int(std::clamp<qint64>(pixels, 0, INT_MAX)); };
+    refuseOversize(path, QSize(side(header->width), side(header->height)));
+    refuseCutBitmap(path, bytes, *header);
 }
 
 } // namespace
@@ -58,9 +87,9 @@ QPixmap LoadPicture(const QString& path)
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
         throw FileFault(path, QStringLiteral("is not a picture Qt can read"));
-    refuseOversize(path, reader.size());
     if (reader.format() == "bmp")
-        refuseCutBitmap(path, bytes);
+        refuseBadBitmap(path, bytes);
+    refuseOversize(path, reader.size());
     const QImage image = reader.read();
     if (image.isNull())
         throw FileFault(path, QStringLiteral("is not a readable picture: %1").arg(reader.errorString().toLower()));

@@ -90,7 +90,7 @@ std::variant<DictionaryBytes, DictionaryFault> read(const QString& path)
         return DictionaryFault::unreadable(path, QStringLiteral("it is a folder, not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return DictionaryFault::unreadable(path, file.errorString());
+        return DictionaryFault::unreadable(path, file.errorString().toLower());
 
     QByteArray bytes;
     LineEndCounter counter;
@@ -99,7 +99,7 @@ std::variant<DictionaryBytes, DictionaryFault> read(const QString& path)
         bytes.resize(start + BlockSize);
         const qint64 got = file.read(bytes.data() + start, BlockSize);
         if (got < 0)
-            return DictionaryFault::unreadable(path, file.errorString());
+            return DictionaryFault::unreadable(path, file.errorString().toLower());
         bytes.truncate(start + got);
         if (got == 0)
             return DictionaryBytes{bytes, false};

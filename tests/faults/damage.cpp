@@ -103,6 +103,26 @@ std::vector<Damage> dictionaryDamages()
         });
 }
 
+namespace {
+
+// A 24-bit bitmap whose header claims `side` × `side` pixels, followed by a few of them.
+QByteArray bitmapClaiming(qint32 side)
+{
+    QByteArray header(54, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(54 + 4096, header.data() + 2);
+    qToLittleEndian<quint32>(54, header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<qint32>(side, header.data() + 18);
+    qToLittleEndian<qint32>(side, header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(24, header.data() + 28);
+    return header + QByteArray(4096, '\x80');
+}
+
+} // namespace
+
 std::vector<Damage> pictureDamages()
 {
     const QString picture = QStringLiteral("Skins/Default/xup.btn");
@@ -113,6 +133,8 @@ std::vector<Damage> pictureDamages()
             {"BinaryGarbage", Damage::Way::Content, [] { return garbage(4096); }, "is not a picture"},
             {"ClaimsThirtyThousandPixelsSquare", Damage::Way::Content,
                 [] { return QByteArray("P6\n30000 30000\n255\n") + QByteArray(4096, '\x80'); },
+                "claims a picture of 30000 × 30000 pixels"},
+            {"BitmapClaimsThirtyThousandPixelsSquare", Damage::Way::Content, [] { return bitmapClaiming(30000); },
                 "claims a picture of 30000 × 30000 pixels"},
             {"TextUnderAPictureName", Damage::Way::Content, [] { return NotesText; }, "is not a picture"},
         });

@@ -1,15 +1,11 @@
 #pragma once
 
-// The translation done literally, step by step as Verbolet's design describes it: every
-// dictionary line in turn, split at TAB, compared with every item after lower-casing both
-// sides, the output built by appending and trimming item after item. It is slow on
-// purpose and shares no code with the engine; tests and benchmarks measure the engine
-// against it. The programs never use it.
+// The translation done literally, step by step: every dictionary line in turn, split at
+// TAB, compared with every item after lower-casing both sides, the output built by
+// appending and trimming item after item. Slow on purpose and sharing no code with the
+// engine, it is what tests, benchmarks and fuzzers measure the engine against.
 
-#include <QByteArray>
 #include <QFile>
-#include <QList>
-#include <QString>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -18,26 +14,14 @@
 
 namespace LiteralReference {
 
-// The failure of a literal translation on a faulty dictionary.
 struct DictionaryError final : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 inline constexpr int LineCount = 1622;
 
-inline QString trimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-// Reads lines one by one as a sequential reader does: CR LF, a lone CR or a lone LF ends a
-// line; a line end at the end of the file starts no further line.
+// Reads lines as a sequential reader does: CR LF, a lone CR or a lone LF ends a line; a
+// line end at the end of the file starts no further line.
 inline QList<QByteArray> readLines(const QByteArray& bytes, int count)
 {
     QList<QByteArray> lines;
@@ -46,25 +30,11 @@ inline QList<QByteArray> readLines(const QByteArray& bytes, int count)
         QByteArray line;
         while (pos < bytes.size() && bytes[pos] != '\r' && bytes[pos] != '\n')
             line += bytes[pos++];
-        if (pos < bytes.size() && bytes[pos] == '\r') {
+        if (pos < bytes.size() && bytes[pos++] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
             ++pos;
-            if (pos < bytes.size() && bytes[pos] == '\n')
-                ++pos;
-        } else if (pos < bytes.size()) {
-            ++pos;
-        }
         lines << line;
     }
     return lines;
-}
-
-inline bool isValidUtf8(const QByteArray& bytes)
-{
-    // Stateless: a sequence cut off at the end is an error rather than held for more bytes.
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes); // decode() only decodes once its result is taken
-    return !utf8.hasError();
 }
 
 inline QString fromWindows1252(const QByteArray& bytes)
@@ -81,17 +51,21 @@ inline QString fromWindows1252(const QByteArray& bytes)
     return text;
 }
 
-// The lines read: all UTF-8 (a byte order mark at the start dropped) when every one of them
-// is valid UTF-8, otherwise all Windows-1252.
+// All lines UTF-8 (a byte order mark at the start dropped) when every one of them is valid
+// UTF-8, otherwise all Windows-1252.
 inline QStringList decodeLines(QList<QByteArray> lines)
 {
     QList<QByteArray> utf8 = lines;
     if (!utf8.isEmpty() && utf8.front().startsWith("\xEF\xBB\xBF"))
         utf8.front().remove(0, 3);
-    const bool valid = std::all_of(utf8.begin(), utf8.end(), isValidUtf8);
+    const bool valid = std::all_of(utf8.begin(), utf8.end(), [](const QByteArray& line) {
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(line); // decode() only decodes once its result is taken
+        return !decoder.hasError();
+    });
     QStringList text;
     for (const QByteArray& line : valid ? utf8 : lines) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom); // keeps a BOM
         text << (valid ? QString(decoder.decode(line)) : fromWindows1252(line));
     }
     return text;
@@ -112,12 +86,11 @@ inline QList<QStringList> splitLines(const QStringList& dictionaryLines)
     return split;
 }
 
-// `boxText` is the input box's text after the appended space; `fields` are the dictionary's
-// lines split by splitLines.
+// `boxText` is the input box's text after the appended space.
 inline QString translateSplit(const QList<QStringList>& fields, const QString& boxText)
 {
-    QStringList items = boxText.split(u' ', Qt::KeepEmptyParts);
-    QStringList loweredItems; // each item lower-cased, kept in step with the items
+    QStringList items = boxText.split(u' ');
+    QStringList loweredItems; // kept in step with the items
     for (const QString& item : items)
         loweredItems << item.toLower();
     for (const QStringList& line : fields) {
@@ -130,14 +103,14 @@ inline QString translateSplit(const QList<QStringList>& fields, const QString& b
         }
     }
     QString output;
-    for (const QString& item : items)
-        output = trimSpaces(output + u' ' + item);
+    for (const QString& item : items) {
+        output += u' ' + item;
+        while (output.startsWith(u' '))
+            output.remove(0, 1);
+        while (output.endsWith(u' '))
+            output.chop(1);
+    }
     return output;
-}
-
-inline QString translate(const QStringList& dictionaryLines, const QString& boxText)
-{
-    return translateSplit(splitLines(dictionaryLines), boxText);
 }
 
 inline QStringList readDictionary(const QString& path)
@@ -150,7 +123,7 @@ inline QStringList readDictionary(const QString& path)
 
 inline QString translateFile(const QString& path, const QString& boxText)
 {
-    return translate(readDictionary(path), boxText);
+    return translateSplit(splitLines(readDictionary(path)), boxText);
 }
 
 } // namespace LiteralReference

@@ -1,160 +1,100 @@
 #include "literal_reference.h"
 #include "testdictionaries.h"
-#include "translation/translate.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
 
 namespace {
 
-struct Case {
-    const char* name;
-    QStringList dictionary; // the first lines; filler follows
-    QString typed;          // the input box's text before Translate appends its space
-    QString expected;
-};
-
 const QString brb = QStringLiteral("brb\tbe right back");
-const QString lol = QStringLiteral("lol\tlaughing out loud");
+
+QByteArray linesOf(int count, const QByteArray& lineAt17 = {})
+{
+    QByteArray bytes;
+    for (int number = 1; number <= count; ++number)
+        bytes += (number == 17 && !lineAt17.isNull() ? lineAt17 : TestDictionaries::fillerLine(number).toUtf8()) + "\r\n";
+    return bytes;
+}
+
+} // namespace
 
 // Every case is checked against both the engine and the literal procedure, so a wrong
 // expectation shows up as well as a wrong engine.
-void expectTranslations(const std::vector<Case>& cases)
+TEST(Translate, EdgeCases)
 {
+    const struct {
+        const char* name;
+        QStringList dictionary; // the first lines; filler follows
+        QString typed;          // the input box's text before Translate appends its space
+        QString expected;
+    } cases[] = {
+        // Items are split at single spaces and joined with one.
+        {"empty message", {brb}, "", ""},
+        {"worked example", {brb, "lol\tlaughing out loud"}, "LOL  brb", "laughing out loud be right back"},
+        {"leading spaces and runs of spaces", {brb}, "   a    b  brb", "a b be right back"},
+        // Whole items compared without regard to case.
+        {"mixed case item", {brb}, "bRb", "be right back"},
+        {"abbreviation in upper case", {"BRB\tBe Right BACK"}, "brb", "Be Right BACK"},
+        {"punctuation or part of a word", {brb}, "brb, (brb) brbx xbrb", "brb, (brb) brbx xbrb"},
+        {"non-ASCII lower-cased", {QStringLiteral("ÇA\tthat")}, QStringLiteral("ça Ça ÇA"), "that that that"},
+        {"German sharp s", {QStringLiteral("STRASSE\tstreet")}, QStringLiteral("Straße strasse"),
+         QStringLiteral("Straße street")},
+        {"NUL inside an item", {QString::fromUtf8("a\0b\tnul", 7)}, QString::fromUtf8("A\0B", 3), "nul"},
+        // Lines apply in file order, so later lines see earlier replacements.
+        {"chain forward", {"x1\ty1", "Y1\tz1"}, "X1", "z1"},
+        {"chain returns to an earlier key", {"a\tb", "b\ta", "a\tc"}, "a", "c"},
+        {"expansion equal to its abbreviation", {"a\tA", "a\tb"}, "a", "b"},
+        {"cycle ends at the last line", {"a\tb", "b\tc", "c\ta"}, "a b c", "a a a"},
+        {"first of two equal keys wins", {"brb\tfirst", "BRB\tsecond"}, "brb", "first"},
+        {"expansion with spaces stays one item", {"abc\tx y", "x\tNO", "X Y\tchained"}, "abc x", "chained NO"},
+        // Odd fields act as they stand.
+        {"three fields", {"abc\tdef\tghi"}, "abc", "def"},
+        {"empty expansion", {"abc\t"}, "x abc y", "x y"},
+        {"expansion of spaces only", {"abc\t   "}, "x abc y", "x y"},
+        {"expansion with a leading space", {"abc\t def"}, "abc x abc", "def x  def"},
+        {"expansion with a trailing space", {"abc\tdef "}, "abc x abc", "def x def"},
+        {"abbreviation ending with a space", {"brb \tnever"}, "brb", "brb"},
+        {"abbreviation beginning with a space", {" brb\tnever"}, "brb  brb", "brb brb"},
+        {"empty abbreviation and double space", {"\tEND"}, "hi  there", "hi END there END"},
+        {"empty abbreviation on an empty message", {"\tEND"}, "", "END END"},
+        {"empty abbreviation chained", {"a\t", "\tgone"}, "a", "gone gone"},
+    };
     const TestDictionaries files;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const QString path = files.writeLines(c.dictionary);
         EXPECT_EQ(translateTyped(path, c.typed), c.expected) << c.name;
         EXPECT_EQ(LiteralReference::translateFile(path, c.typed + u' '), c.expected) << c.name << " (literal)";
     }
 }
 
-} // namespace
-
-TEST(Translate, SplitsAtSpacesAndJoinsWithSingleSpaces)
-{
-    expectTranslations({
-        {"empty message", {brb}, "", ""},
-        {"worked example", {brb, lol}, "LOL  brb", "laughing out loud be right back"},
-        {"leading spaces", {brb}, "   brb", "be right back"},
-        {"runs of spaces", {brb}, "a    b  brb", "a b be right back"},
-        {"only spaces", {brb}, "     ", ""},
-        {"twice translated box text", {brb}, "brb ", "be right back"},
-        {"TAB is part of an item and is kept", {brb}, "\tbrb x\t", "\tbrb x\t"},
-    });
-}
-
-TEST(Translate, HasNoLimitOnItems)
+TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
 {
     const TestDictionaries files;
-    const QString path = files.writeLines({brb});
-    QStringList typed(40000, "brb");
-    typed[32767] = "x";
-    QStringList expected(40000, "be right back");
-    expected[32767] = "x";
-    EXPECT_EQ(translateTyped(path, typed.join(u' ')), expected.join(u' '));
-}
-
-TEST(Translate, ComparesWholeItemsWithoutRegardToCase)
-{
-    expectTranslations({
-        {"upper case item", {brb}, "BRB", "be right back"},
-        {"mixed case item", {brb}, "Brb", "be right back"},
-        {"abbreviation in upper case", {"BRB\tbe right back"}, "brb", "be right back"},
-        {"expansion keeps its case", {"brb\tBe Right BACK"}, "bRb", "Be Right BACK"},
-        {"punctuation after", {brb}, "brb,", "brb,"},
-        {"punctuation around", {brb}, "(brb)", "(brb)"},
-        {"part of a word", {brb}, "brbx xbrb", "brbx xbrb"},
-        {"non-ASCII lower-cased", {QStringLiteral("ÇA\tthat")}, QStringLiteral("ça Ça ÇA"), "that that that"},
-        {"German sharp s", {QStringLiteral("STRASSE\tstreet")}, QStringLiteral("Straße strasse"), QStringLiteral("Straße street")},
-        {"NUL inside an item", {QString::fromUtf8("a\0b\tnul", 7)}, QString::fromUtf8("A\0B", 3), "nul"},
-    });
-}
-
-TEST(Translate, AppliesLinesInFileOrderWithChains)
-{
-    expectTranslations({
-        {"chain forward", {"x1\ty1", "Y1\tz1"}, "X1", "z1"},
-        {"chain backward", {"Y1\tz1", "x1\ty1"}, "X1", "y1"},
-        {"long chain", {"a\tb", "B\tc", "c\tD", "d\te"}, "A", "e"},
-        {"chain returns to an earlier key", {"a\tb", "b\ta", "a\tc"}, "a", "c"},
-        {"expansion equal to its abbreviation", {"a\tA", "a\tb"}, "a", "b"},
-        {"cycle ends at the last line", {"a\tb", "b\tc", "c\ta"}, "a b c", "a a a"},
-        {"first of two equal keys wins", {"brb\tfirst", "BRB\tsecond"}, "brb", "first"},
-        {"expansion with spaces stays one item", {"abc\tx y", "x\tNO", "X Y\tchained"}, "abc x", "chained NO"},
-        {"each item on its own", {"a\tb", "b\tc"}, "a b", "c c"},
-    });
-}
-
-TEST(Translate, HandlesOddFieldsAsTheyStand)
-{
-    expectTranslations({
-        {"three fields", {"abc\tdef\tghi"}, "abc", "def"},
-        {"empty expansion", {"abc\t"}, "x abc y", "x y"},
-        {"expansion of spaces only", {"abc\t   "}, "x abc y", "x y"},
-        {"expansion with a leading space", {"abc\t def"}, "x abc", "x  def"},
-        {"leading space at the start of output", {"abc\t def"}, "abc x", "def x"},
-        {"expansion with a trailing space", {"abc\tdef "}, "abc x", "def x"},
-        {"abbreviation ending with a space", {"brb \tnever"}, "brb", "brb"},
-        {"abbreviation beginning with a space", {" brb\tnever"}, "brb  brb", "brb brb"},
-        {"empty abbreviation", {"\tEND"}, "hi", "hi END"},
-        {"empty abbreviation and double space", {"\tEND"}, "hi  there", "hi END there END"},
-        {"empty abbreviation on an empty message", {"\tEND"}, "", "END END"},
-        {"empty abbreviation chained", {"a\t", "\tgone"}, "a", "gone gone"},
-        {"expansion from the second field only", {"a\tb\t\tc"}, "a", "b"},
-    });
-}
-
-TEST(Translate, ReadsLinesWithAnyLineEnd)
-{
-    const TestDictionaries files;
-    for (const QByteArrayView lineEnd : {"\r\n", "\r", "\n"}) {
-        const QString path = files.write("SMS.dic", TestDictionaries::withFiller({brb, lol}, lineEnd));
-        EXPECT_EQ(translateTyped(path, "brb lol"), "be right back laughing out loud") << lineEnd.data();
-    }
-
-    QByteArray mixed = "brb\tbe right back\rlol\tlaughing out loud\nx\ty\r\n";
-    for (int number = 4; number <= Dictionary::LineCount; ++number)
-        mixed += TestDictionaries::fillerLine(number).toUtf8() + (number % 3 == 0 ? "\r" : number % 3 == 1 ? "\n" : "\r\n");
-    EXPECT_EQ(translateTyped(files.write("mixed.dic", mixed), "brb lol x"), "be right back laughing out loud y");
-}
-
-TEST(Translate, IgnoresEverythingAfterLine1622)
-{
-    const TestDictionaries files;
-    const QByteArray sound = TestDictionaries::withFiller({brb});
+    QDir(files.folder()).mkdir("folder.dic");
+    using Kind = DictionaryFault::Kind;
     const struct {
-        const char* name;
-        QByteArray after;
+        QString file;
+        QByteArray bytes; // null: the file is not written
+        Kind kind;
+        int line;
+        QString message;
     } cases[] = {
-        {"an entry", "zzz\tyyy\r\n"},
-        {"an entry without line end", "zzz\tyyy"},
-        {"a line without TAB", "no tab here\r\n"},
-        {"bytes that are not UTF-8", "zzz\t\xFF\xFE\r\n"},
+        {"SMS.dic", linesOf(1622, "brb be right back"), Kind::NoTab, 17, "SMS.dic: line 17 has no TAB"},
+        {"SMS.dic", linesOf(100, "no tab"), Kind::NoTab, 17, "SMS.dic: line 17 has no TAB"},
+        {"SMS.dic", linesOf(1621) + "\r\n", Kind::NoTab, 1622, "SMS.dic: line 1622 is empty; every line needs a TAB"},
+        {"SMS.dic", linesOf(1621), Kind::TooFewLines, 1621, "SMS.dic: ends after line 1621; a dictionary needs 1622 lines"},
+        {"SMS.dic", "", Kind::TooFewLines, 0, "SMS.dic: is empty; a dictionary needs 1622 lines"},
+        {"%2 %1.dic", linesOf(1622, "x"), Kind::NoTab, 17, "%2 %1.dic: line 17 has no TAB"},
+        {"missing.dic", {}, Kind::Unreadable, 0, "missing.dic: cannot be read: file not found"},
+        {"folder.dic", {}, Kind::Unreadable, 0, "folder.dic: cannot be read: it is a folder, not a file"},
     };
     for (const auto& c : cases) {
-        const QString path = files.write("SMS.dic", sound + c.after);
-        const Dictionary dictionary = loadOrFail(path);
-        EXPECT_TRUE(dictionary.hasLinesAfterLast()) << c.name;
-        EXPECT_EQ(translate(dictionary, u"zzz brb "), "zzz be right back") << c.name;
+        const QString path = c.bytes.isNull() ? files.folder() + u'/' + c.file : files.write(c.file, c.bytes);
+        const DictionaryOrFault loaded = Dictionary::load(path);
+        ASSERT_TRUE(std::holds_alternative<DictionaryFault>(loaded)) << c.message.toStdString();
+        const DictionaryFault& fault = std::get<DictionaryFault>(loaded);
+        EXPECT_EQ(fault.kind, c.kind) << c.message.toStdString();
+        EXPECT_EQ(fault.line, c.line) << c.message.toStdString();
+        EXPECT_EQ(fault.message, c.message + " (" + QDir::toNativeSeparators(path) + ")");
+        EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError);
     }
-    EXPECT_FALSE(loadOrFail(files.write("SMS.dic", sound)).hasLinesAfterLast());
-
-    // A line end split between CR and LF at the end of line 1622 starts no further line.
-    QByteArray lastWithoutEnd = sound;
-    lastWithoutEnd.chop(2);
-    EXPECT_FALSE(loadOrFail(files.write("SMS.dic", lastWithoutEnd)).hasLinesAfterLast());
-    EXPECT_FALSE(loadOrFail(files.write("SMS.dic", lastWithoutEnd + "\r")).hasLinesAfterLast());
-    EXPECT_TRUE(loadOrFail(files.write("SMS.dic", lastWithoutEnd + "\n\r")).hasLinesAfterLast());
-}
-
-TEST(Translate, TakesAnEditedFileAtTheNextTranslation)
-{
-    const TestDictionaries files;
-    // Same length, so only the content tells the two versions apart.
-    const QString path = files.writeLines({"brb\tfirst"});
-    EXPECT_EQ(translateTyped(path, "brb"), "first");
-    files.writeLines({"brb\tsecnd"});
-    EXPECT_EQ(translateTyped(path, "brb"), "secnd");
-    files.writeLines({"brb\tfirst"});
-    EXPECT_EQ(translateTyped(path, "brb"), "first");
 }

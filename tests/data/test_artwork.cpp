@@ -1,236 +1,123 @@
 #include <QFile>
 #include <QImageReader>
-#include <QString>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
-const QString sourceDir = QStringLiteral(VERBOLET_SOURCE_DIR);
+const QString sourceDir = QStringLiteral(VERBOLET_SOURCE_DIR "/");
 
 QByteArray contentOf(const QString& relativePath)
 {
-    QFile file(sourceDir + u'/' + relativePath);
+    QFile file(sourceDir + relativePath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-quint16 word(const QByteArray& bytes, qsizetype at)
+// Picture `number` of an icon or cursor file as Qt reads it, the format taken from the content.
+QImage load(const QString& relativePath, int number = 0, QByteArray* format = nullptr)
 {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
+    QImageReader reader(sourceDir + relativePath);
+    reader.setDecideFormatFromContent(true);
+    reader.jumpToImage(number);
+    if (format)
+        *format = reader.format();
+    return reader.read();
 }
 
-quint32 dword(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-// One picture of an icon or cursor file, as its directory entry and its bitmap header describe it.
-struct IconEntry {
-    int width = 0;
-    int height = 0;
-    int colourCount = 0;
-    int planesOrHotspotX = 0;
-    int bitCountOrHotspotY = 0;
-    int dibBitCount = 0;
-    int dibHeight = 0;
+// Picture `number` of an icon file as Windows reads it: its bit count, and whether its AND
+// mask marks the pixel at (x, y) transparent (the mask's rows are stored bottom-up).
+struct IconPicture {
+    int bitCount = 0;
     QByteArray dib;
+    int size = 0;
 
-    // Whether the AND mask marks the pixel transparent (rows are stored bottom-up).
+    IconPicture(const QByteArray& file, int number)
+    {
+        const qsizetype entry = 6 + 16 * number;
+        size = static_cast<quint8>(file.at(entry));
+        dib = file.mid(qFromLittleEndian<quint32>(file.constData() + entry + 12),
+                       qFromLittleEndian<quint32>(file.constData() + entry + 8));
+        bitCount = qFromLittleEndian<quint16>(dib.constData() + 14);
+    }
+
     bool masked(int x, int y) const
     {
-        const int paletteBytes = dibBitCount <= 8 ? 4 << dibBitCount : 0;
-        const int colourStride = (width * dibBitCount + 31) / 32 * 4;
-        const int maskStride = (width + 31) / 32 * 4;
-        const qsizetype row = 40 + paletteBytes + colourStride * height + maskStride * (height - 1 - y);
+        const int palette = bitCount <= 8 ? 4 << bitCount : 0;
+        const int colourRow = (size * bitCount + 31) / 32 * 4;
+        const qsizetype row = 40 + palette + colourRow * size + (size + 31) / 32 * 4 * (size - 1 - y);
         return (static_cast<quint8>(dib.at(row + x / 8)) & (0x80 >> (x % 8))) != 0;
     }
 };
 
-struct IconDirectory {
-    int type = 0;
-    std::vector<IconEntry> entries;
-};
-
-IconDirectory parseIconFile(const QByteArray& bytes)
+TEST(Artwork, EverySkinFileIsABitmapOfItsLayoutSize)
 {
-    IconDirectory directory;
-    if (bytes.size() < 6 || word(bytes, 0) != 0)
-        return directory;
-    directory.type = word(bytes, 2);
-    for (int i = 0; i < word(bytes, 4); ++i) {
-        const qsizetype at = 6 + 16 * i;
-        const quint32 size = dword(bytes, at + 8);
-        const quint32 offset = dword(bytes, at + 12);
-        if (at + 16 > bytes.size() || offset + size > static_cast<quint32>(bytes.size()) || size < 40)
-            return {};
-        IconEntry entry;
-        entry.width = static_cast<quint8>(bytes.at(at));
-        entry.height = static_cast<quint8>(bytes.at(at + 1));
-        entry.colourCount = static_cast<quint8>(bytes.at(at + 2));
-        entry.planesOrHotspotX = word(bytes, at + 4);
-        entry.bitCountOrHotspotY = word(bytes, at + 6);
-        entry.dib = bytes.mid(offset, size);
-        entry.dibHeight = static_cast<int>(dword(entry.dib, 8));
-        entry.dibBitCount = word(entry.dib, 14);
-        directory.entries.push_back(entry);
-    }
-    return directory;
-}
-
-// What Qt's image reader makes of a file, recognising the format from the content.
-struct Loaded {
-    QByteArray format;
-    int imageCount = 0;
-    QImage image;
-    std::string error;
-};
-
-Loaded load(const QString& relativePath, int imageNumber = 0)
-{
-    QImageReader reader(sourceDir + u'/' + relativePath);
-    reader.setDecideFormatFromContent(true);
-    Loaded loaded{reader.format(), reader.imageCount(), {}, {}};
-    reader.jumpToImage(imageNumber);
-    loaded.image = reader.read();
-    loaded.error = reader.errorString().toStdString();
-    return loaded;
-}
-
-struct SkinFile {
-    const char* name;
-    int width;
-    int height;
-};
-
-const SkinFile skinFiles[] = {
-    {"grad.skt", 273, 17},      {"side.sks", 5, 209},       {"bottom.skk", 313, 9},      {"hup.btn", 17, 17},
-    {"hdown.btn", 17, 17},      {"iup.btn", 17, 17},        {"idown.btn", 17, 17},       {"_up.btn", 17, 17},
-    {"_down.btn", 17, 17},      {"xup.btn", 17, 17},        {"xdown.btn", 17, 17},       {"buttonidle.btn", 73, 17},
-    {"buttonpush.btn", 73, 17},
-};
-
-TEST(Artwork, EverySkinFileIsA24BitBitmapOfItsLayoutSize)
-{
-    for (const SkinFile& skin : skinFiles) {
-        SCOPED_TRACE(skin.name);
-        const QString path = QStringLiteral("data/Skins/Default/") + skin.name;
-        const QByteArray bytes = contentOf(path);
-        ASSERT_GE(bytes.size(), 54);
-        EXPECT_TRUE(bytes.startsWith("BM"));
-        EXPECT_EQ(word(bytes, 28), 24);
-        const Loaded loaded = load(path);
-        EXPECT_EQ(loaded.format, "bmp");
-        ASSERT_FALSE(loaded.image.isNull()) << loaded.error;
-        EXPECT_EQ(loaded.image.size(), QSize(skin.width, skin.height));
+    const struct {
+        const char* name;
+        QSize size;
+    } skinFiles[] = {
+        {"grad.skt", {273, 17}}, {"side.sks", {5, 209}}, {"bottom.skk", {313, 9}}, {"hup.btn", {17, 17}},
+        {"hdown.btn", {17, 17}}, {"iup.btn", {17, 17}}, {"idown.btn", {17, 17}}, {"_up.btn", {17, 17}},
+        {"_down.btn", {17, 17}}, {"xup.btn", {17, 17}}, {"xdown.btn", {17, 17}}, {"buttonidle.btn", {73, 17}},
+        {"buttonpush.btn", {73, 17}},
+    };
+    for (const auto& skin : skinFiles) {
+        QByteArray format;
+        EXPECT_EQ(load(QStringLiteral("data/Skins/Default/") + skin.name, 0, &format).size(), skin.size) << skin.name;
+        EXPECT_EQ(format, "bmp") << skin.name;
     }
 }
 
-TEST(Artwork, PressedTitleButtonsDifferFromReleasedOnes)
+TEST(Artwork, PressedButtonFacesDifferFromReleasedOnes)
 {
-    for (const char* button : {"h", "i", "_", "x"}) {
-        SCOPED_TRACE(button);
-        const QString folder = QStringLiteral("data/Skins/Default/") + button;
-        EXPECT_NE(load(folder + "up.btn").image, load(folder + "down.btn").image);
-    }
-    EXPECT_NE(load("data/Skins/Default/buttonidle.btn").image, load("data/Skins/Default/buttonpush.btn").image);
+    const QString folder = QStringLiteral("data/Skins/Default/");
+    for (const char* button : {"h", "i", "_", "x"})
+        EXPECT_NE(load(folder + button + "up.btn"), load(folder + button + "down.btn")) << button;
+    EXPECT_NE(load(folder + "buttonidle.btn"), load(folder + "buttonpush.btn"));
 }
 
-TEST(Artwork, ProgramIconHoldsSixteenAndThirtyTwoPixelsInEightAndTwentyFourBits)
+TEST(Artwork, ProgramIconHoldsSixteenAndThirtyTwoPixelsInEightAndTwentyFourBitsWithAMask)
 {
     const QString path = QStringLiteral("mainwindow/resources/verbolet.ico");
-    const IconDirectory icon = parseIconFile(contentOf(path));
-    EXPECT_EQ(icon.type, 1);
-    struct Expected {
+    const QByteArray file = contentOf(path);
+    const struct {
         int size;
         int bits;
-    };
-    const Expected expected[] = {{16, 8}, {16, 24}, {32, 8}, {32, 24}};
-    ASSERT_EQ(icon.entries.size(), std::size(expected));
-    for (size_t i = 0; i < icon.entries.size(); ++i) {
-        SCOPED_TRACE(i);
-        const IconEntry& entry = icon.entries[i];
-        EXPECT_EQ(entry.width, expected[i].size);
-        EXPECT_EQ(entry.height, expected[i].size);
-        EXPECT_EQ(entry.planesOrHotspotX, 1);
-        EXPECT_EQ(entry.bitCountOrHotspotY, expected[i].bits);
-        EXPECT_EQ(entry.dibBitCount, expected[i].bits);
-        EXPECT_EQ(entry.dibHeight, 2 * expected[i].size);
-        // The screen fills the middle; the corner beside the stand shows what lies behind.
-        EXPECT_TRUE(entry.masked(0, expected[i].size - 1));
-        EXPECT_FALSE(entry.masked(expected[i].size / 2, expected[i].size / 2));
-    }
-
-    ASSERT_EQ(load(path).imageCount, 4);
+    } expected[] = {{16, 8}, {16, 24}, {32, 8}, {32, 24}};
+    ASSERT_EQ(QImageReader(sourceDir + path).imageCount(), 4);
     for (int i = 0; i < 4; ++i) {
-        const Loaded loaded = load(path, i);
-        EXPECT_EQ(loaded.format, "ico");
-        EXPECT_EQ(loaded.image.size(), QSize(expected[i].size, expected[i].size)) << i;
+        const IconPicture picture(file, i);
+        EXPECT_EQ(picture.size, expected[i].size) << i;
+        EXPECT_EQ(picture.bitCount, expected[i].bits) << i;
+        // The screen fills the middle; the corner beside the stand shows what lies behind.
+        EXPECT_TRUE(picture.masked(0, expected[i].size - 1)) << i;
+        EXPECT_FALSE(picture.masked(expected[i].size / 2, expected[i].size / 2)) << i;
+        EXPECT_EQ(load(path, i).size(), QSize(expected[i].size, expected[i].size)) << i;
     }
-    // Qt applies the mask of the 8-bit pictures.
-    EXPECT_EQ(qAlpha(load(path, 0).image.pixel(0, 15)), 0);
-    EXPECT_EQ(qAlpha(load(path, 0).image.pixel(8, 8)), 255);
+    EXPECT_EQ(qAlpha(load(path, 0).pixel(0, 15)), 0) << "Qt applies the mask of the 8-bit pictures";
 }
 
-TEST(Artwork, LinkCursorsAreAThirtyTwoPixelSixteenColourHandWithItsHotSpotAtTheFingerTip)
+TEST(Artwork, LinkCursorIsTheCompiledInHandAndTransparentAroundIt)
 {
-    const QByteArray compiledIn = contentOf(QStringLiteral("mainwindow/resources/hand.cur"));
-    EXPECT_EQ(contentOf(QStringLiteral("data/OpenURL.cur")), compiledIn);
-    for (const QString& path : {QStringLiteral("mainwindow/resources/hand.cur"), QStringLiteral("data/OpenURL.cur")}) {
-        SCOPED_TRACE(path.toStdString());
-        const IconDirectory cursor = parseIconFile(contentOf(path));
-        EXPECT_EQ(cursor.type, 2);
-        ASSERT_EQ(cursor.entries.size(), 1u);
-        const IconEntry& entry = cursor.entries.front();
-        EXPECT_EQ(entry.width, 32);
-        EXPECT_EQ(entry.height, 32);
-        EXPECT_EQ(entry.colourCount, 16);
-        EXPECT_EQ(entry.planesOrHotspotX, 13);
-        EXPECT_EQ(entry.bitCountOrHotspotY, 5);
-        EXPECT_EQ(entry.dibBitCount, 4);
-        EXPECT_EQ(entry.dibHeight, 64);
-        EXPECT_FALSE(entry.masked(13, 5));
-        EXPECT_TRUE(entry.masked(13, 4));
-        EXPECT_TRUE(entry.masked(0, 0));
-
-        const Loaded loaded = load(path);
-        ASSERT_FALSE(loaded.image.isNull()) << loaded.error;
-        EXPECT_EQ(loaded.image.size(), QSize(32, 32));
-        EXPECT_EQ(qAlpha(loaded.image.pixel(13, 5)), 255);
-        EXPECT_EQ(qAlpha(loaded.image.pixel(0, 0)), 0);
-    }
+    EXPECT_EQ(contentOf(QStringLiteral("data/OpenURL.cur")), contentOf(QStringLiteral("mainwindow/resources/hand.cur")));
+    const QImage hand = load(QStringLiteral("data/OpenURL.cur"));
+    ASSERT_EQ(hand.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(hand.pixel(13, 5)), 255) << "the finger tip, at the hot spot";
+    EXPECT_EQ(qAlpha(hand.pixel(13, 4)), 0);
+    EXPECT_EQ(qAlpha(hand.pixel(0, 0)), 0);
 }
 
-TEST(Artwork, EmblemIsOneOpaqueFortyEightPixelPictureInTwentyFourBits)
+TEST(Artwork, EmblemIsAFortyEightPixelPictureOnTheWindowsBackground)
 {
-    const QString path = QStringLiteral("about/resources/emblem.ico");
-    const IconDirectory emblem = parseIconFile(contentOf(path));
-    EXPECT_EQ(emblem.type, 1);
-    ASSERT_EQ(emblem.entries.size(), 1u);
-    const IconEntry& entry = emblem.entries.front();
-    EXPECT_EQ(entry.width, 48);
-    EXPECT_EQ(entry.height, 48);
-    EXPECT_EQ(entry.bitCountOrHotspotY, 24);
-    EXPECT_EQ(entry.dibBitCount, 24);
-    // Qt's reader ignores the mask of a 24-bit picture, so the emblem carries its background.
-    EXPECT_FALSE(entry.masked(0, 0));
-
-    const Loaded loaded = load(path);
-    ASSERT_FALSE(loaded.image.isNull()) << loaded.error;
-    EXPECT_EQ(loaded.image.size(), QSize(48, 48));
-    EXPECT_EQ(loaded.image.pixel(0, 0), qRgb(212, 208, 200));
+    const QImage emblem = load(QStringLiteral("about/resources/emblem.ico"));
+    ASSERT_EQ(emblem.size(), QSize(48, 48));
+    EXPECT_EQ(emblem.pixel(0, 0), qRgb(212, 208, 200)) << "Qt ignores the mask of a 24-bit picture";
 }
 
 TEST(Artwork, DesktopIconsComeInEverySize)
 {
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        SCOPED_TRACE(size);
-        const Loaded loaded = load(QStringLiteral("packaging/icons/%1/verbolet.png").arg(size));
-        EXPECT_EQ(loaded.format, "png");
-        EXPECT_EQ(loaded.image.size(), QSize(size, size));
-    }
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        EXPECT_EQ(load(QStringLiteral("packaging/icons/%1/verbolet.png").arg(size)).size(), QSize(size, size)) << size;
 }
 
-}
+} // namespace

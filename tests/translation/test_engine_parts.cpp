@@ -1,5 +1,3 @@
-// Engine parts that the property tests' few words and keys cannot reach.
-
 #include "translation/flatkeytable.h"
 #include "translation/keyhash.h"
 #include "translation/paddedbytes.h"

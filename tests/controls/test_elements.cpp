@@ -2,11 +2,9 @@
 #include "controls/label.h"
 #include "controls/line.h"
 #include "controls/textbox.h"
-#include "controls/timer.h"
 #include "testform.h"
 
 #include <QSignalSpy>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,40 +29,30 @@ bool anyPixelOf(const QImage& image, const QRect& area, const QColor& color)
     return false;
 }
 
-// A red image under two labels: an opaque blue one and a transparent one.
-FormDesign labelsOverAPicture()
+// A red picture under an opaque blue label and a transparent one, and a label whose caption
+// needs two lines.
+TEST(Label, UpperLabelsDrawOverThePictureOpaqueOrTransparentAndWrapAtWords)
 {
-    return testDesign({
+    TestForm form(testDesign({
         {.layer = 3, .name = "Picture", .box = {0, 0, 200, 100}, .look = ImageDesign{.stretch = true}},
-        {.layer = 2, .name = "Opaque", .box = {10, 10, 60, 30},
-            .look = LabelDesign{.caption = "", .foreColor = Qt::black, .backColor = Blue}},
-        {.layer = 1, .name = "Clear", .box = {100, 10, 60, 30}, .look = LabelDesign{.caption = ""}},
+        {.layer = 2, .name = "Opaque", .box = {10, 10, 60, 30}, .look = LabelDesign{.backColor = Blue}},
+        {.layer = 1, .name = "Clear", .box = {100, 10, 60, 30}, .look = LabelDesign{}},
         {.layer = 4, .name = "Wrapped", .box = {10, 110, 60, 30},
-            .look = LabelDesign{.caption = "one two three four five", .foreColor = Qt::black}},
-    });
-}
-
-TEST(Label, OpaqueLabelsCoverWhatLiesBelowAndTransparentOnesLetItShow)
-{
-    TestForm form(labelsOverAPicture());
+         .look = LabelDesign{.caption = "one two three four five", .foreColor = Qt::black}},
+    }));
     form.element<Image>("Picture")->setPicture(filled({4, 4}, Red));
     const QImage shot = form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(40, 25), Blue);
     EXPECT_EQ(shot.pixelColor(130, 25), Red);
-}
 
-TEST(Label, CaptionWrapsAtWordsInsideItsBox)
-{
-    TestForm form(labelsOverAPicture());
-    const QImage shot = form.grab().toImage();
     const int lineHeight = QFontMetrics(form.font()).lineSpacing();
+    ASSERT_LT(lineHeight, 30) << "the box has room for part of a second line";
     const QRect secondLine(10, 110 + lineHeight, 60, std::min(lineHeight, 30 - lineHeight));
-    ASSERT_LT(lineHeight * 2, 30 + lineHeight) << "the box has room for part of a second line";
     EXPECT_TRUE(anyPixelOf(shot, secondLine, Qt::black)) << "words that do not fit the first line go on the next";
     EXPECT_FALSE(anyPixelOf(shot, QRect(71, 110, 20, 30), Qt::black)) << "nothing is drawn outside the box";
 }
 
-TEST(Label, AccessLetterWithAltClicksTheLabel)
+TEST(Label, AltWithTheAccessLetterClicksTheLabel)
 {
     TestForm form(testDesign({
         {.layer = 1, .name = "Go", .box = {0, 0, 50, 20}, .look = LabelDesign{.caption = "&Go"}},
@@ -72,9 +60,7 @@ TEST(Label, AccessLetterWithAltClicksTheLabel)
     }));
     QSignalSpy go(form.element<Label>("Go"), &Label::Click);
     QSignalSpy stop(form.element<Label>("Stop"), &Label::Click);
-    showAndWait(form);
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    activate(form);
     QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
     QTest::keyClick(&form, Qt::Key_G); // without Alt it is no access key
     EXPECT_EQ(go.count(), 1);
@@ -116,86 +102,38 @@ TEST(Line, IsDrawnBetweenItsEndsAndLetsTheMouseThrough)
     EXPECT_EQ(shot.pixelColor(20, 0), Red);
     EXPECT_EQ(shot.pixelColor(20, 29), Red);
     EXPECT_EQ(shot.pixelColor(21, 15), WindowColor);
-
     QSignalSpy clicks(form.element<Image>("Below"), &Image::Click);
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, {20, 15});
     EXPECT_EQ(clicks.count(), 1);
 }
 
-struct TypingBox {
-    TestForm form{testDesign({{.layer = 1, .name = "Box", .box = {0, 0, 150, 25},
-        .look = TextBoxDesign{.backColor = Qt::white, .foreColor = Qt::black}}})};
-    TextBox* box = form.element<TextBox>("Box");
-    std::vector<int> codes;
-};
-
+// The handler sees the text as it was; then the key acts. Keys that type nothing give no KeyPress.
 TEST(TextBox, KeyPressGivesTheCharacterCodeBeforeTheKeyTakesEffect)
 {
     const struct {
         Qt::Key key;
-        char typed;
-        int code;
+        int code; // 0: no KeyPress
+        QString after;
     } cases[] = {
-        {Qt::Key_B, 'b', 98},
-        {Qt::Key_Return, 0, 13},
-        {Qt::Key_Enter, 0, 13},
-        {Qt::Key_Backspace, 0, 8},
-        {Qt::Key_Escape, 0, 27},
-        {Qt::Key_Left, 0, 0},
+        {Qt::Key_B, 98, "b"}, {Qt::Key_Return, 13, ""}, {Qt::Key_Enter, 13, ""},
+        {Qt::Key_Backspace, 8, ""}, {Qt::Key_Escape, 27, ""}, {Qt::Key_Left, 0, ""},
     };
     for (const auto& c : cases) {
-        TypingBox t;
-        t.box->setText("xyz");
+        TestForm form(testDesign({{.layer = 1, .name = "Box", .box = {0, 0, 150, 25}, .look = TextBoxDesign{}}}));
+        auto* box = form.element<TextBox>("Box");
+        box->setText("xyz");
+        std::vector<int> codes;
         QString textSeen;
-        QObject::connect(t.box, &TextBox::KeyPress, [&](int& code) {
-            t.codes.push_back(code);
-            textSeen = t.box->text();
-            t.box->clear();
+        QObject::connect(box, &TextBox::KeyPress, [&](int& code) {
+            codes.push_back(code);
+            textSeen = box->text();
+            box->clear();
         });
-        if (c.typed)
-            QTest::keyClick(t.box, c.typed);
-        else
-            QTest::keyClick(t.box, c.key);
-        if (c.code == 0) {
-            EXPECT_TRUE(t.codes.empty()) << c.key;
-            continue;
-        }
-        EXPECT_EQ(t.codes, std::vector<int>{c.code}) << c.key;
-        EXPECT_EQ(textSeen, "xyz") << "the handler runs first";
-        EXPECT_EQ(t.box->text(), c.typed ? QString(QChar(c.typed)) : QString()) << "then the key acts on the box";
+        QTest::keyClick(box, c.key);
+        EXPECT_EQ(codes, c.code ? std::vector<int>{c.code} : std::vector<int>{}) << c.key;
+        EXPECT_EQ(textSeen, c.code ? "xyz" : "") << c.key;
+        EXPECT_EQ(box->text(), c.code ? c.after : "xyz") << c.key;
     }
-}
-
-TEST(TextBox, AHandlerCancelsAKeyBySettingItsCodeToZero)
-{
-    TypingBox t;
-    QObject::connect(t.box, &TextBox::KeyPress, [](int& code) {
-        if (code == 'x')
-            code = 0;
-    });
-    QTest::keyClicks(t.box, "axb");
-    EXPECT_EQ(t.box->text(), "ab");
-}
-
-TEST(TextBox, HoldsTextOfAnyLength)
-{
-    TypingBox t;
-    const QString longText(100000, QChar('w'));
-    t.box->setText(longText);
-    EXPECT_EQ(t.box->text().size(), longText.size());
-}
-
-TEST(Timer, TicksOnlyWithAnIntervalAndWhileEnabled)
-{
-    TestForm form(testDesign({{.layer = 1, .name = "Timer1", .look = TimerDesign{}}}));
-    auto* timer = form.element<Timer>("Timer1");
-    QSignalSpy ticks(timer, &Timer::Tick);
-    EXPECT_FALSE(ticks.wait(50)) << "interval 0 at creation";
-    timer->setInterval(1);
-    EXPECT_TRUE(ticks.wait(1000));
-    timer->setEnabled(false);
-    ticks.clear();
-    EXPECT_FALSE(ticks.wait(50));
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// A window made from a design given by the test, with every hook counted.
+// A window made from a design given by the test, with its hooks counted.
 class TestForm final : public Form {
 public:
     explicit TestForm(const FormDesign& design)
@@ -26,16 +26,8 @@ protected:
 
 inline FormDesign testDesign(std::vector<ElementDesign> elements, QStringList tabOrder = {})
 {
-    return FormDesign{
-        .caption = "Test",
-        .size = {200, 150},
-        .backColor = QColor(212, 208, 200),
-        .font = QFont(),
-        .icon = QIcon(),
-        .centerOnScreen = false,
-        .elements = std::move(elements),
-        .tabOrder = std::move(tabOrder),
-    };
+    return FormDesign{.caption = "Test", .size = {200, 150}, .backColor = QColor(212, 208, 200),
+                      .elements = std::move(elements), .tabOrder = std::move(tabOrder)};
 }
 
 inline void showAndWait(QWidget& window)
@@ -44,9 +36,16 @@ inline void showAndWait(QWidget& window)
     (void)QTest::qWaitForWindowExposed(&window);
 }
 
-// Writes each mouse event of an element as text: "Down 1 0", "Up 2 0", "Click", "DblClick".
+inline void activate(QWidget& window)
+{
+    showAndWait(window);
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+}
+
+// Writes each mouse event of an element as text: "Down 1 0" (button, shift), "Up 2 0", "Click", "DblClick".
 template <class Element>
-std::vector<std::string>& recordMouse(Element* element, std::vector<std::string>& log)
+void recordMouse(Element* element, std::vector<std::string>& log)
 {
     const auto text = [](const char* name, int button, int shift) {
         return std::string(name) + ' ' + std::to_string(button) + ' ' + std::to_string(shift);
@@ -55,5 +54,4 @@ std::vector<std::string>& recordMouse(Element* element, std::vector<std::string>
     QObject::connect(element, &Element::MouseUp, [&log, text](int b, int s, QPoint) { log.push_back(text("Up", b, s)); });
     QObject::connect(element, &Element::Click, [&log] { log.push_back("Click"); });
     QObject::connect(element, &Element::DblClick, [&log] { log.push_back("DblClick"); });
-    return log;
 }

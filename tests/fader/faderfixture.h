@@ -14,24 +14,20 @@
 // A plain window carrying one Fader that talks to the recording platform.
 class FaderTest : public ::testing::Test {
 protected:
-    Fader& makeFader(Fader::HostMode mode = Fader::HostMode::Run)
-    {
-        fader = new Fader(&window, platform, QStringLiteral("Fader1"), mode);
-        fadeInReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeInReady);
-        fadeOutReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeOutReady);
-        return *fader;
-    }
-
-    // A Fader loaded with the settings both of the program's windows store.
+    // A Fader loaded with the settings both of the program's windows store, unless told otherwise.
     Fader& loadedFader(PropertyBag stored = FaderDesign::windowSettings())
     {
-        makeFader().load(std::move(stored));
+        fader = new Fader(&window, platform, QStringLiteral("Fader1"));
+        fadeInReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeInReady);
+        fadeOutReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeOutReady);
+        fader->load(std::move(stored));
         return *fader;
     }
 
     std::vector<int> alphas() const { return platform.alphas(hwnd()); }
     win32::HWND hwnd() const { return WindowHandles::handleOf(const_cast<QWidget*>(&window)); }
     bool layered() const { return platform.extendedStyle(hwnd()) & win32::WS_EX_LAYERED; }
+    int events() const { return int(fadeInReady->count() + fadeOutReady->count()); }
 
     void forgetCalls()
     {
@@ -40,20 +36,12 @@ protected:
         fadeOutReady->clear();
     }
 
-    // The levels from `first` to `last`, both included, `step` apart.
-    static std::vector<int> levels(int first, int last, int step)
+    // The levels from `first` to `last`, both included, `step` apart, after those of `before`.
+    static std::vector<int> levels(int first, int last, int step, std::vector<int> before = {})
     {
-        std::vector<int> out;
         for (int level = first; step > 0 ? level <= last : level >= last; level += step)
-            out.push_back(level);
-        return out;
-    }
-
-    template <typename T>
-    static std::vector<T> joined(std::vector<T> a, const std::vector<T>& b)
-    {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
+            before.push_back(level);
+        return before;
     }
 
     RecordingPlatform platform;

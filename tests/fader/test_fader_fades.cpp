@@ -21,14 +21,14 @@ TEST_F(FaderTest, FirstFadeInClimbsFromFiveByTheSpeedAndLeavesAnOrdinaryWindow)
 
 TEST_F(FaderTest, EachStepAppliesThenDispatchesThenSleeps)
 {
-    Fader& f = loadedFader({{"fadeinspeed", 8}, {"opacity", 10}}); // 10% is level 26: steps 5, 13, 21
+    Fader& f = loadedFader({{"fadeinspeed", 8}, {"opacity", 30}}); // level 76, as 76.5 rounds to even: 5, ... 69
     forgetCalls();
     f.FadeIn();
     std::vector<std::string> calls;
     for (const auto& call : platform.calls)
         calls.push_back(call.text());
     std::vector<std::string> expected;
-    for (const int alpha : {5, 13, 21})
+    for (const int alpha : levels(5, 69, 8))
         expected.insert(expected.end(), {"SetLayeredWindowAttributes(" + std::to_string(hwnd()) + ", 0, " +
                                              std::to_string(alpha) + ", 2)", "DoEvents()", "Sleep(1)"});
     EXPECT_EQ(calls, expected) << "an opacity below 100 keeps the window layered";

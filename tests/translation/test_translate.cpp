@@ -94,3 +94,32 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError);
     }
 }
+
+// The dictionary is read in blocks of 64 KiB. A line end may fall on either side of a block's
+// edge, and a CR LF may be split by it: neither may count as two line ends, nor move where
+// line 1622 ends.
+TEST(Translate, LineEndsOnAReadBlocksEdge)
+{
+    constexpr qsizetype BlockEdge = 64 * 1024;
+    const TestDictionaries files;
+    for (const QByteArray lineEnd : {"\r\n", "\r", "\n"}) {
+        for (const int endingLine : {1, 1622}) {
+            for (qsizetype shift = -2; shift <= 2; ++shift) {
+                // Line 1 is padded so that the line end of `endingLine` starts at the edge plus `shift`.
+                QByteArray rest;
+                for (int number = 2; number <= 1622; ++number)
+                    rest += (number == 1622 ? QByteArray("last\tfinal") : TestDictionaries::fillerLine(number).toUtf8()) + lineEnd;
+                const qsizetype before = endingLine == 1 ? 0 : rest.size();
+                const QByteArray first = "pad\t" + QByteArray(BlockEdge + shift - before - 4, 'x');
+                const QByteArray bytes = first + lineEnd + rest + "after\tignored" + lineEnd;
+                const QString path = files.write(QStringLiteral("SMS.dic"), bytes);
+                const QString typed = QStringLiteral("last after pad");
+                SCOPED_TRACE(testing::Message() << "line " << endingLine << " ends at the edge" << std::showpos << shift
+                                                << " with " << (lineEnd == "\r\n" ? "CR LF" : lineEnd == "\r" ? "CR" : "LF"));
+                const QString expected = LiteralReference::translateFile(path, typed + u' ');
+                ASSERT_TRUE(expected.startsWith(QStringLiteral("final after "))) << expected.left(40).toStdString();
+                EXPECT_EQ(translateTyped(path, typed), expected);
+            }
+        }
+    }
+}

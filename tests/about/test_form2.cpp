@@ -2,6 +2,7 @@
 #include "aboutfixture.h"
 
 #include "controls/systemcolors.h"
+#include "testpicture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,22 +11,11 @@
 
 namespace {
 
-QByteArray png(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 TEST(AboutWindow, TheFirstOpeningLoadsItCentredOverTheMainWindowAndFadesItIn)
 {
     AboutFixture f;
-    f.folder.write("Skins/Default/side.sks", png({7, 150}, Qt::darkBlue));
-    f.folder.write("Skins/Default/grad.skt", png({10, 40}, Qt::darkBlue));
+    f.folder.write("Skins/Default/side.sks", encodedPicture({7, 150}, Qt::darkBlue));
+    f.folder.write("Skins/Default/grad.skt", encodedPicture({10, 40}, Qt::darkBlue));
     EXPECT_EQ(f.about->form(), nullptr) << "not made before";
 
     Form2& form = f.openAbout();
@@ -87,8 +77,8 @@ TEST(AboutWindow, TheCloseButtonReadsItsFacesAtEveryPressAndReleaseOfAnyButton)
         Form2& form = f.openAbout();
         const QColor faces[][2] = {{Qt::red, Qt::darkRed}, {Qt::green, Qt::darkGreen}};
         for (const auto& [pressed, released] : faces) {
-            f.folder.write("Skins/Default/xdown.btn", png({17, 17}, pressed));
-            f.folder.write("Skins/Default/xup.btn", png({17, 17}, released));
+            f.folder.write("Skins/Default/xdown.btn", encodedPicture({17, 17}, pressed));
+            f.folder.write("Skins/Default/xup.btn", encodedPicture({17, 17}, released));
             AboutFixture::mouse(QTest::MousePress, form.imgX, button);
             EXPECT_EQ(form.imgX->picture().toImage().pixelColor(8, 8), pressed) << button;
             AboutFixture::releaseElsewhere(form.imgX, button);

@@ -9,21 +9,12 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include "testpicture.h"
+
 #include <functional>
 
 // Missing, unreadable, empty, cut and foreign files of both kinds are tests/faults' rows.
 namespace {
-
-QByteArray encoded(QSize size, const char* format)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(10, 36, 106));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
 
 // The delivered cursor with its directory's type (2 for a cursor) and number of pictures set.
 QByteArray deliveredCursor(quint16 type, quint16 pictures)
@@ -57,14 +48,14 @@ TEST(LoadPicture, RecognisesTheFormatFromTheContentWhateverTheExtension)
         {"bottom.skk", "JPEG", {313, 9}}, {"picture.png", "BMP", {3, 4}}, {"noextension", "PNG", {2, 2}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(LoadPicture(folder.write(c.name, encoded(c.size, c.format))).size(), c.size) << c.name;
+        EXPECT_EQ(LoadPicture(folder.write(c.name, encodedPicture(c.size, Qt::darkBlue, c.format))).size(), c.size) << c.name;
 }
 
 TEST(LoadPicture, RefusesPicturesWiderOrTallerThanAllowed)
 {
     TempFolder folder;
-    EXPECT_EQ(LoadPicture(folder.write("big.btn", encoded({MaxPictureSide, 2}, "PNG"))).size(), QSize(MaxPictureSide, 2));
-    QByteArray wide = encoded({1, 1}, "BMP"); // its header claims more pixels than it holds
+    EXPECT_EQ(LoadPicture(folder.write("big.btn", encodedPicture({MaxPictureSide, 2}))).size(), QSize(MaxPictureSide, 2));
+    QByteArray wide = encodedPicture({1, 1}, Qt::darkBlue, "BMP"); // its header claims more pixels than it holds
     qToLittleEndian<qint32>(5000, wide.data() + 18);
     const QString path = folder.write("wide.btn", wide);
     EXPECT_TRUE(faultOf([&] { LoadPicture(path); }).startsWith("claims a picture of 5000 × 1 pixels"));

@@ -5,17 +5,6 @@
 #include <QImage>
 #include <QStyleHints>
 
-QByteArray pngPicture(QSize size, QColor color)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 MainWindow::MainWindow(Start when)
 {
     folder.copyProgramData();

@@ -3,14 +3,12 @@
 #include "mainwindow/form1.h"
 #include "recordingplatform.h"
 #include "tempfolder.h"
+#include "testpicture.h"
 
 #include <QByteArray>
 #include <QPoint>
 #include <QTest>
 #include <memory>
-
-// A small picture file of one colour, in PNG.
-QByteArray pngPicture(QSize size, QColor color = Qt::darkBlue);
 
 // The main window on a program folder of the test's own (the delivered skin and a
 // dictionary of 1622 lines that knows brb, lol and gr8), with a recording platform.

@@ -56,8 +56,8 @@ TEST(PictureButtons, EveryPressAndReleaseReadsTheFaceFileAndAPressMovedOffDoesNo
             const QPoint centre = MainWindow::centreOf(button);
             const QColor faces[][2] = {{Qt::red, Qt::darkRed}, {Qt::blue, Qt::darkBlue}};
             for (const auto& [pressed, released] : faces) { // nothing is kept between presses
-                w.folder.write(QString("Skins/Default/") + b.pressed, pngPicture({17, 17}, pressed));
-                w.folder.write(QString("Skins/Default/") + b.released, pngPicture({17, 17}, released));
+                w.folder.write(QString("Skins/Default/") + b.pressed, encodedPicture({17, 17}, pressed));
+                w.folder.write(QString("Skins/Default/") + b.released, encodedPicture({17, 17}, released));
                 w.press(centre, mouseButton);
                 EXPECT_EQ(button->picture().toImage().pixelColor(0, 0), pressed);
                 w.release(OffTheButtons, mouseButton);

@@ -76,9 +76,9 @@ TEST(StartUp, MovesTheTrayBoxAddsTheIconShowsTheWindowThenStartsTheClockAndLoads
 TEST(StartUp, UnstretchedPicturesSizeTheirImagesAndTheTitleKeepsItsBox)
 {
     MainWindow w(MainWindow::Start::Later);
-    w.folder.write("Skins/Default/side.sks", pngPicture({9, 300}));
-    w.folder.write("Skins/Default/grad.skt", pngPicture({10, 40}));
-    w.folder.write("Skins/Default/xup.btn", pngPicture({20, 12}));
+    w.folder.write("Skins/Default/side.sks", encodedPicture({9, 300}));
+    w.folder.write("Skins/Default/grad.skt", encodedPicture({10, 40}));
+    w.folder.write("Skins/Default/xup.btn", encodedPicture({20, 12}));
     w.start();
     EXPECT_EQ(w.form->imgLeft->geometry(), QRect(0, 16, 9, 300)) << "a wider side grows to the right";
     EXPECT_EQ(w.form->imgRight->geometry(), QRect(307, 16, 9, 300));

@@ -1,7 +1,8 @@
 #include "about/aboutwindow.h"
 
 #include "about/form2.h"
-#include "platform/filefault.h"
+#include "datafiles/filefault.h"
+#include "platform/faultreport.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,7 +38,7 @@ std::unique_ptr<Form2> AboutWindow::createAndLoad()
     } catch (const FileFault& fault) {
         form->hide();
         form.reset();
-        m_platform.ReportError(QStringLiteral("The about window could not be opened.\n\n%1").arg(fault.message()));
+        ReportFault(m_platform, FaultConsequence::AboutWindowNotOpened, fault.message());
         return nullptr;
     }
 }

@@ -3,25 +3,20 @@
 #include "about/form2layout.h"
 #include "about/modopenurl.h"
 #include "controls/cursorfile.h"
-#include "controls/picturefile.h"
-#include "fader/faderdesign.h"
-#include "platform/programfolder.h"
+#include "controls/image.h"
+#include "controls/label.h"
 
 namespace {
 
-constexpr int LeftButton = 1;
 const QColor MailLinkPressed(0, 160, 160);
 const QColor MailLinkReleased(0, 0, 0);
 
 } // namespace
 
 Form2::Form2(win32::Platform& platform, QString programFolder)
-    : Form(Form2Design())
-    , Fader1(new Fader(this, platform, QStringLiteral("Fader1")))
-    , m_platform(platform)
-    , m_programFolder(std::move(programFolder))
+    : SkinnedWindow(platform, std::move(programFolder), Form2Window())
 {
-    Fader1->load(FaderDesign::windowSettings());
+    buildElements(*this, Form2Elements());
     connectHandlers();
 }
 
@@ -36,22 +31,19 @@ void Form2::connectHandlers()
     connect(lblLink, &Label::MouseDown, this, &Form2::lblLink_MouseDown);
 }
 
-QString Form2::skinFile(const QString& name) const
-{
-    return ProgramFolder::join(m_programFolder, QStringLiteral("\\Skins\\Default\\") + name);
-}
-
 void Form2::Form_Load()
 {
     show();
-    imgTop->setPicture(LoadPicture(skinFile("grad.skt")));
-    imgLeft->setPicture(LoadPicture(skinFile("side.sks")));
-    imgRight->setPicture(LoadPicture(skinFile("side.sks")));
-    imgX->setPicture(LoadPicture(skinFile("xup.btn")));
-    imgBottom->setPicture(LoadPicture(skinFile("bottom.skk")));
-    invup->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    invdown->setPicture(LoadPicture(skinFile("buttonpush.btn")));
-    Label5->setCursor(LoadCursorFile(ProgramFolder::join(m_programFolder, QStringLiteral("\\OpenURL.cur"))));
+    loadSkin({
+        {imgTop, Skin::TitleBar},
+        {imgLeft, Skin::Side},
+        {imgRight, Skin::Side},
+        {imgX, Skin::CloseButton.released},
+        {imgBottom, Skin::Bottom},
+        {invup, Skin::CaptionFace.released},
+        {invdown, Skin::CaptionFace.pressed},
+    });
+    Label5->setCursor(LoadCursorFile(programFile(QStringLiteral("\\OpenURL.cur"))));
 }
 
 void Form2::Form_Activate()
@@ -61,12 +53,12 @@ void Form2::Form_Activate()
 
 void Form2::imgX_MouseDown(int, int, QPoint)
 {
-    m_faces.load(*imgX, skinFile("xdown.btn"));
+    showPressedFace(*imgX, Skin::CloseButton);
 }
 
 void Form2::imgX_MouseUp(int, int, QPoint)
 {
-    m_faces.load(*imgX, skinFile("xup.btn"));
+    showReleasedFace(*imgX, Skin::CloseButton);
 }
 
 void Form2::imgX_Click()
@@ -87,11 +79,10 @@ void Form2::Label5_MouseUp(int, int, QPoint)
 
 void Form2::Label5_Click()
 {
-    modOpenURL::OpenMailMessage(m_platform);
+    modOpenURL::OpenMailMessage(platform());
 }
 
 void Form2::lblLink_MouseDown(int Button, int, QPoint)
 {
-    if (Button == LeftButton)
-        modOpenURL::OpenWebAddress(m_platform, hwnd());
+    modOpenURL::WebLinkPressed(platform(), this, Button);
 }

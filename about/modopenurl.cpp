@@ -1,31 +1,38 @@
 #include "about/modopenurl.h"
 
 #include "about/organisation.h"
+#include "controls/mouseevents.h"
 
 namespace {
 
-constexpr char Verb[] = "Open";
-constexpr char Subject[] = "Verbolet";
-constexpr char Body[] = "";
+const QString Verb = QStringLiteral("Open");
+const QString Subject = QStringLiteral("Verbolet");
+const QString Body = QStringLiteral("");
 
 } // namespace
 
 namespace modOpenURL {
 
-QByteArray MailAddress()
+QString MailAddress()
 {
-    return "mailto:" + Organisation::SupportMail.toUtf8() + "?Subject=" + Subject + "&Body=" + Body;
+    return QStringLiteral("mailto:") + Organisation::SupportMail + QStringLiteral("?Subject=") + Subject
+        + QStringLiteral("&Body=") + Body;
 }
 
-void OpenWebAddress(win32::Platform& platform, win32::HWND owner)
+void OpenWebAddress(win32::Platform& platform, QWidget* owner)
 {
-    platform.ShellExecuteA(owner, Verb, Organisation::WebAddress.toUtf8().constData(), nullptr, nullptr,
-        win32::SW_SHOWNORMAL);
+    platform.ShellExecuteA(owner, Verb, Organisation::WebAddress, QString(), QString(), win32::SW_SHOWNORMAL);
+}
+
+void WebLinkPressed(win32::Platform& platform, QWidget* owner, int Button)
+{
+    if (Button == MouseButton::Left)
+        OpenWebAddress(platform, owner);
 }
 
 void OpenMailMessage(win32::Platform& platform)
 {
-    platform.ShellExecuteA(0, Verb, MailAddress().constData(), "", "", win32::SW_SHOWNORMAL);
+    platform.ShellExecuteA(nullptr, Verb, MailAddress(), QStringLiteral(""), QStringLiteral(""), win32::SW_SHOWNORMAL);
 }
 
 } // namespace modOpenURL

@@ -1,8 +1,8 @@
 #include "controls/cursorfile.h"
 
-#include "controls/filebytes.h"
+#include "datafiles/filebytes.h"
 #include "controls/picturefile.h"
-#include "platform/filefault.h"
+#include "datafiles/filefault.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,12 @@
 #pragma once
 
 #include "controls/elementaccess.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/picturebox.h"
+#include "controls/textbox.h"
+#include "controls/timer.h"
 
 #include <QColor>
 #include <QCursor>
@@ -11,14 +17,14 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QStringList>
+
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <variant>
-#include <vector>
 
-// The stored design of a window and its elements, as data: a window builds itself
-// from a FormDesign (see Form). Fonts left empty are the window's font.
+// The stored design of a window and its elements, as data: a window builds itself from its
+// WindowDesign and its table of ElementRows (see Form). Fonts left empty are the window's font.
 
 struct LabelDesign {
     QString caption{};
@@ -60,8 +66,8 @@ struct TimerDesign {
     int interval = 0;
 };
 
-// An element of a kind the shared controls do not know (a progress bar, say): the
-// function makes it as a child of the window; the window gives it its name and box.
+// An element of a kind the shared controls do not know (a progress bar, say): the function
+// makes it as a child of the window; the window gives it its name and box.
 struct CustomDesign {
     std::function<QWidget*(QWidget* parent)> create{};
 };
@@ -69,14 +75,18 @@ struct CustomDesign {
 using ElementLook =
     std::variant<LabelDesign, ImageDesign, LineDesign, TextBoxDesign, PictureBoxDesign, TimerDesign, CustomDesign>;
 
-struct ElementDesign {
-    int layer = 0; // 1 is the top of the stacking order
-    QString name{}; // the element's objectName
-    QRect box{}; // in the window's pixels; unused by lines and timers
-    ElementLook look{};
-};
+// The kind of element each design makes.
+template <class Look> struct ElementKind;
+template <> struct ElementKind<LabelDesign> { using Type = Label; };
+template <> struct ElementKind<ImageDesign> { using Type = Image; };
+template <> struct ElementKind<LineDesign> { using Type = Line; };
+template <> struct ElementKind<TextBoxDesign> { using Type = TextBox; };
+template <> struct ElementKind<PictureBoxDesign> { using Type = PictureBox; };
+template <> struct ElementKind<TimerDesign> { using Type = Timer; };
+template <> struct ElementKind<CustomDesign> { using Type = QWidget; };
 
-struct FormDesign {
+struct WindowDesign {
+    QString name{};    // the window's design name, its objectName
     QString caption{};
     QString accessibleName{}; // what a screen reader calls the window
     QSize size{};
@@ -84,6 +94,35 @@ struct FormDesign {
     QFont font{};
     QIcon icon{};
     bool centerOnScreen = false;
-    std::vector<ElementDesign> elements{};
-    QStringList tabOrder{}; // element names, in the order Tab moves through them
 };
+
+inline constexpr int NoTabStop = -1;
+
+// One element of a window: its layer (1 is the top of the stacking order), its design name,
+// its box in the window's pixels (unused by lines and timers), its look, its place in the tab
+// order, and the member of `Window` that holds it once made.
+template <class Window>
+struct ElementRow {
+    int layer = 0;
+    QString name{};
+    QRect box{};
+    ElementLook look{};
+    int tabIndex = NoTabStop;
+    std::function<void(Window&, QObject*)> bind{};
+};
+
+// A row for the element `member` of `Window`, named `name`; the design must make the kind of
+// element the member holds. Written through ELEMENT_OF(Window, member), the member's name is
+// also its design name, so the two cannot differ.
+template <class Window, class Element, class Look>
+ElementRow<Window> Place(int layer, Element* Window::*member, const char* name, QRect box, Look look,
+    int tabIndex = NoTabStop)
+{
+    using Made = typename ElementKind<Look>::Type;
+    static_assert(std::is_base_of_v<Made, Element>, "the design makes another kind of element than the member holds");
+    return {layer, QString::fromLatin1(name), box, std::move(look), tabIndex, [member](Window& window, QObject* made) {
+                window.*member = static_cast<Element*>(made);
+            }};
+}
+
+#define ELEMENT_OF(Window, member) &Window::member, #member

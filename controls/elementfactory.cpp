@@ -13,6 +13,8 @@ template <class... Makers>
 struct Overloaded : Makers... {
     using Makers::operator()...;
 };
+template <class... Makers>
+Overloaded(Makers...) -> Overloaded<Makers...>;
 
 QWidget* makeLabel(const LabelDesign& look, QWidget* window)
 {
@@ -59,10 +61,10 @@ QWidget* makePictureBox(const PictureBoxDesign& look, QWidget* window)
     return box;
 }
 
-QObject* makeElement(const ElementDesign& design, QWidget* window)
+QObject* makeElement(const ElementLook& look, const QRect& box, QWidget* window)
 {
     const auto placed = [&](QWidget* widget) -> QObject* {
-        widget->setGeometry(design.box);
+        widget->setGeometry(box);
         return widget;
     };
     return std::visit(
@@ -84,14 +86,14 @@ QObject* makeElement(const ElementDesign& design, QWidget* window)
                 return timer;
             },
         },
-        design.look);
+        look);
 }
 
 } // namespace
 
-QObject* CreateElement(const ElementDesign& design, QWidget* window)
+QObject* CreateElement(const ElementLook& look, const QString& name, const QRect& box, QWidget* window)
 {
-    QObject* element = makeElement(design, window);
-    element->setObjectName(design.name);
+    QObject* element = makeElement(look, box, window);
+    element->setObjectName(name);
     return element;
 }

@@ -5,5 +5,5 @@
 class QObject;
 class QWidget;
 
-// Makes one element of `window` from its design, named and placed as designed.
-QObject* CreateElement(const ElementDesign& design, QWidget* window);
+// Makes one element of `window` from its look, named `name` and placed in `box`.
+QObject* CreateElement(const ElementLook& look, const QString& name, const QRect& box, QWidget* window);

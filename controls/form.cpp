@@ -1,52 +1,15 @@
 #include "controls/form.h"
 
 #include "controls/elementaccess.h"
-#include "controls/elementfactory.h"
-#include "platform/windowhandles.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
-#include <utility>
 
-Form::Form(const FormDesign& design)
+Form::Form(const WindowDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
-    applyDesign(design);
-    buildElements(design);
-    applyTabOrder(design.tabOrder);
-}
-
-win32::HWND Form::hwnd()
-{
-    return WindowHandles::handleOf(this);
-}
-
-void Form::load()
-{
-    if (std::exchange(m_loaded, true))
-        return;
-    Form_Load();
-}
-
-void Form::setVisible(bool visible)
-{
-    if (visible)
-        load();
-    QWidget::setVisible(visible);
-}
-
-bool Form::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return handled;
-}
-
-void Form::applyDesign(const FormDesign& design)
-{
+    setObjectName(design.name);
     setWindowTitle(design.caption);
     SetAccess(this, {design.accessibleName, QAccessible::Window});
     setFixedSize(design.size);
@@ -62,25 +25,24 @@ void Form::applyDesign(const FormDesign& design)
     }
 }
 
-// Each new child is stacked above those made before it, so the bottom layer comes first.
-void Form::buildElements(const FormDesign& design)
+void Form::load()
 {
-    std::vector<const ElementDesign*> bottomUp;
-    for (const auto& element : design.elements)
-        bottomUp.push_back(&element);
-    std::stable_sort(bottomUp.begin(), bottomUp.end(),
-        [](const ElementDesign* a, const ElementDesign* b) { return a->layer > b->layer; });
-    for (const ElementDesign* element : bottomUp)
-        CreateElement(*element, this);
+    if (std::exchange(m_loaded, true))
+        return;
+    Form_Load();
 }
 
-void Form::applyTabOrder(const QStringList& names)
+bool Form::event(QEvent* event)
 {
-    QWidget* previous = nullptr;
-    for (const QString& name : names) {
-        auto* next = element<QWidget>(name);
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return handled;
+}
+
+void Form::applyTabOrder(std::vector<std::pair<int, QWidget*>> tabStops)
+{
+    std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 }

@@ -1,37 +1,45 @@
 #pragma once
 
 #include "controls/elementdesign.h"
-#include "platform/win32.h"
+#include "controls/elementfactory.h"
 
 #include <QWidget>
-#include <stdexcept>
 
-// A frameless window built from its stored design: its size, title, colour, font and
-// icon, and its elements stacked by layer (layer 1 on top) in the tab order given.
-// Elements keep their design names as object names; a window class binds them to
-// its members with element<Kind>("Name").
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+// A frameless window built from its stored design: its size, title, colour, font and icon
+// (WindowDesign), and its elements from a table of rows (buildElements), each made into the
+// member of the window class that holds it, stacked by layer and in the tab order given.
 //
-// Window events reach two hooks: Form_Load runs once, before the window is first
-// shown (load() runs it at once); Form_Activate runs each time the window becomes
-// the active window.
+// Window events reach two hooks: Form_Load runs once, when load() is called; Form_Activate
+// runs each time the window becomes the active window.
 class Form : public QWidget {
     Q_OBJECT
 public:
-    win32::HWND hwnd();
-
     // Runs Form_Load unless it has run already.
     void load();
-    void setVisible(bool visible) override;
 
 protected:
-    explicit Form(const FormDesign& design);
+    explicit Form(const WindowDesign& design);
 
-    template <class Element>
-    Element* element(const QString& name) const
+    // Each new child is stacked above those made before it, so the bottom layer comes first.
+    template <class Window>
+    void buildElements(Window& window, const std::vector<ElementRow<Window>>& rows)
     {
-        if (auto* found = findChild<Element*>(name, Qt::FindDirectChildrenOnly))
-            return found;
-        throw std::logic_error("the window has no element " + name.toStdString() + " of the kind asked for");
+        std::vector<const ElementRow<Window>*> bottomUp;
+        for (const auto& row : rows)
+            bottomUp.push_back(&row);
+        std::stable_sort(bottomUp.begin(), bottomUp.end(), [](const auto* a, const auto* b) { return a->layer > b->layer; });
+        std::vector<std::pair<int, QWidget*>> tabStops;
+        for (const auto* row : bottomUp) {
+            QObject* made = CreateElement(row->look, row->name, row->box, this);
+            row->bind(window, made);
+            if (row->tabIndex != NoTabStop)
+                tabStops.emplace_back(row->tabIndex, qobject_cast<QWidget*>(made));
+        }
+        applyTabOrder(std::move(tabStops));
     }
 
     virtual void Form_Load() { }
@@ -40,9 +48,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void applyDesign(const FormDesign& design);
-    void buildElements(const FormDesign& design);
-    void applyTabOrder(const QStringList& names);
+    void applyTabOrder(std::vector<std::pair<int, QWidget*>> tabStops);
 
     bool m_loaded = false;
 };

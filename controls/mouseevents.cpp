@@ -10,16 +10,17 @@ namespace {
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
     default: return 0;
     }
 }
 
 int buttonsCode(Qt::MouseButtons buttons)
 {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? MouseButton::Left : 0) | (buttons & Qt::RightButton ? MouseButton::Right : 0)
+        | (buttons & Qt::MiddleButton ? MouseButton::Middle : 0);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers)

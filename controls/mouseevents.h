@@ -6,6 +6,13 @@
 class QMouseEvent;
 class QWidget;
 
+// The codes of the mouse buttons in the mouse events' `button` argument.
+namespace MouseButton {
+inline constexpr int Left = 1;
+inline constexpr int Right = 2;
+inline constexpr int Middle = 4;
+} // namespace MouseButton
+
 // The mouse events of a window element, in the order and with the arguments the
 // window handlers expect:
 //   MouseDown on a press; MouseUp on the release, reported to the element that got

@@ -1,7 +1,7 @@
 #include "controls/picturefile.h"
 
-#include "controls/filebytes.h"
-#include "platform/filefault.h"
+#include "datafiles/filebytes.h"
+#include "datafiles/filefault.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -2,9 +2,7 @@
 
 #include "fader/alphalevel.h"
 #include "fader/invalidpropertyvalue.h"
-#include "platform/windowhandles.h"
 
-#include <QEvent>
 #include <QScopeGuard>
 #include <algorithm>
 
@@ -28,67 +26,28 @@ bool isAcceptedSpeed(int speed)
     return speed == 1 || speed == 2 || speed == 4 || speed == 8;
 }
 
-void styleMarker(QLabel* label)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, QColor(255, 255, 0));
-    colours.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-    label->adjustSize();
-}
-
 } // namespace
 
-Fader::Fader(QWidget* parentWindow, win32::Platform& platform, const QString& name, HostMode mode)
-    : QWidget(parentWindow)
+Fader::Fader(QWidget* parentWindow, win32::Platform& platform)
+    : QObject(parentWindow)
     , m_platform(platform)
-    , m_mode(mode)
 {
-    setObjectName(name);
-    styleMarker(lbName);
-    lbName->installEventFilter(this);
-    fitToName();
-    setVisible(!runMode());
-}
-
-void Fader::initNew()
-{
-    m_fadeInSpeed = defaultSpeed;
-    m_fadeOutSpeed = defaultSpeed;
-    m_enabled = SupportsLayering();
-    m_opacity = defaultOpacity;
+    setObjectName(QStringLiteral("Fader1"));
 }
 
 void Fader::load(PropertyBag stored)
 {
     m_storedSettings = std::move(stored);
     m_enabled = m_storedSettings.read(keyEnabled, true).toBool() && SupportsLayering();
-    // Stored values skip the setters' checks; only values that no fade could finish with
-    // (a step that never moves, a level that is no percent) are refused.
-    m_fadeInSpeed = storedNumber(m_storedSettings, keyFadeInSpeed, defaultSpeed, 1, opaqueAlpha);
-    m_fadeOutSpeed = storedNumber(m_storedSettings, keyFadeOutSpeed, defaultSpeed, 1, opaqueAlpha);
-    m_opacity = storedNumber(m_storedSettings, keyOpacity, defaultOpacity, 0, fullOpacity);
-    if (!runMode())
-        return;
-    m_parentHwnd = WindowHandles::handleOf(parentWidget());
+    m_fadeInSpeed = storedNumber(keyFadeInSpeed, defaultSpeed, 1, opaqueAlpha);
+    m_fadeOutSpeed = storedNumber(keyFadeOutSpeed, defaultSpeed, 1, opaqueAlpha);
+    m_opacity = storedNumber(keyOpacity, defaultOpacity, 0, fullOpacity);
+    m_parentHwnd = qobject_cast<QWidget*>(parent());
     if (SupportsLayering()) {
         setParentLayered(true);
         applyAlpha(transparentAlpha);
     }
     m_currentAlpha = firstAlpha;
-}
-
-void Fader::save()
-{
-    m_storedSettings.write(keyEnabled, m_enabled, SupportsLayering());
-    m_storedSettings.write(keyFadeInSpeed, m_fadeInSpeed, defaultSpeed);
-    m_storedSettings.write(keyFadeOutSpeed, m_fadeOutSpeed, defaultSpeed);
-    m_storedSettings.write(keyOpacity, m_opacity, defaultOpacity);
 }
 
 void Fader::setEnabled(bool nwEnabled)
@@ -120,8 +79,6 @@ void Fader::setOpacity(int nwOpacity)
     const int oldOpacity = m_opacity;
     m_opacity = nwOpacity;
     m_storedSettings.markChanged(keyOpacity);
-    if (!runMode())
-        return;
     m_opacityChanging = true;
     const auto done = qScopeGuard([this] { m_opacityChanging = false; });
     if (nwOpacity > oldOpacity) {
@@ -180,25 +137,6 @@ void Fader::FadeOut()
         emit FadeOutReady();
 }
 
-// The marker covers the whole control, so Qt paints only the marker, never the control
-// beneath it: the control's paint step runs when the marker is about to be painted.
-bool Fader::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lbName && event->type() == QEvent::Paint)
-        showName();
-    return QWidget::eventFilter(watched, event);
-}
-
-void Fader::resizeEvent(QResizeEvent*)
-{
-    fitToName();
-}
-
-bool Fader::SupportsLayering()
-{
-    return (m_platform.GetVersion() & 0xFF) >= 5;
-}
-
 // CurrentAlpha can leave 0..255 after run-time changes of Opacity; the byte the window
 // gets is kept inside that range while CurrentAlpha keeps its value.
 void Fader::applyAlpha(int alpha)
@@ -214,24 +152,13 @@ void Fader::setParentLayered(bool layered)
     m_platform.SetWindowLongA(m_parentHwnd, win32::GWL_EXSTYLE, changed);
 }
 
-void Fader::showName()
+// Stored values skip the setters' checks, as they always have: a speed of 3 or an opacity of
+// 10 loads as it is. Only values that no fade could ever finish with are refused, with error
+// 380: a step below 1 would never reach its target, so the window would fade for ever, and a
+// level outside 0 to 100 is no percent.
+int Fader::storedNumber(const QString& key, int defaultValue, int lowest, int highest) const
 {
-    if (lbName->text() == objectName())
-        return;
-    lbName->setText(objectName());
-    lbName->adjustSize();
-    fitToName();
-}
-
-void Fader::fitToName()
-{
-    resize(lbName->size());
-}
-
-int Fader::storedNumber(const PropertyBag& stored, const QString& key, int defaultValue, int lowest,
-    int highest) const
-{
-    const QVariant value = stored.read(key, defaultValue);
+    const QVariant value = m_storedSettings.read(key, defaultValue);
     bool isNumber = false;
     const int number = value.toInt(&isNumber);
     if (!isNumber || number < lowest || number > highest)

@@ -3,8 +3,8 @@
 #include <QMap>
 #include <QSet>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
+
 #include <initializer_list>
 #include <utility>
 
@@ -18,27 +18,14 @@ public:
 
     // The stored value of `key`, or `defaultValue` when none is stored.
     QVariant read(const QString& key, const QVariant& defaultValue) const;
-    // Stores `value` under `key`; a value equal to `defaultValue` is not stored
-    // (and a value stored earlier under that key is dropped).
-    void write(const QString& key, const QVariant& value, const QVariant& defaultValue);
-
-    bool contains(const QString& key) const;
-    // The stored keys, spelled as they were last written.
-    QStringList keys() const;
 
     void markChanged(const QString& key);
     bool isChanged(const QString& key) const;
     bool hasChanges() const { return !m_changed.isEmpty(); }
-    void clearChanges() { m_changed.clear(); }
 
 private:
-    struct Entry {
-        QString key;
-        QVariant value;
-    };
-
     static QString folded(const QString& key) { return key.toCaseFolded(); }
 
-    QMap<QString, Entry> m_entries; // by case-folded key
-    QSet<QString> m_changed;        // case-folded keys
+    QMap<QString, QVariant> m_values{}; // by case-folded key
+    QSet<QString> m_changed{};          // case-folded keys
 };

@@ -1,30 +1,26 @@
 #include "mainwindow/application.h"
 
-#include "mainwindow/uncaughterror.h"
-
-#include <QMetaObject>
-#include <QWidget>
+#include "controls/form.h"
+#include "datafiles/filefault.h"
+#include "platform/faultreport.h"
+#include "verbolet_version.h"
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Verbolet"));
+    setApplicationVersion(QLatin1String(Verbolet::Version));
 }
 
-int Application::run(win32::Platform& platform, QWidget& startUpObject)
+int Application::run(win32::Platform& platform, Form& startUpWindow)
 {
-    m_platform = &platform;
-    QMetaObject::invokeMethod(&startUpObject, &QWidget::show, Qt::QueuedConnection);
-    return exec();
-}
-
-bool Application::notify(QObject* receiver, QEvent* event)
-{
-    if (!m_platform)
-        return QApplication::notify(receiver, event);
     try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        EndWithUncaughtError(*m_platform, std::current_exception());
+        startUpWindow.load();
+    } catch (const FileFault& fault) {
+        // A window left on screen could still be activated, and fade in, behind the report.
+        startUpWindow.hide();
+        ReportFault(platform, FaultConsequence::ProgramEnds, fault.message());
+        platform.ExitProcess(1);
     }
+    return exec();
 }

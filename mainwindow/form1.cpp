@@ -1,18 +1,16 @@
 #include "mainwindow/form1.h"
 
-#include "fader/faderdesign.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "controls/textbox.h"
+#include "controls/timer.h"
 #include "mainwindow/form1layout.h"
-#include "platform/programfolder.h"
 
-// Fader1 is loaded with the window's stored settings before Form_Load runs: from here
-// on the window is transparent until its first activation fades it in.
 Form1::Form1(win32::Platform& platform, QString programFolder)
-    : Form(Form1Design())
-    , Fader1(new Fader(this, platform, QStringLiteral("Fader1")))
-    , m_platform(platform)
-    , m_programFolder(std::move(programFolder))
+    : SkinnedWindow(platform, std::move(programFolder), Form1Window())
 {
-    Fader1->load(FaderDesign::windowSettings());
+    buildElements(*this, Form1Elements());
     connectHandlers();
 }
 
@@ -44,9 +42,4 @@ void Form1::connectHandlers()
     connect(imgX, &Image::MouseUp, this, &Form1::imgX_MouseUp);
     connect(imgX, &Image::Click, this, &Form1::imgX_Click);
     connect(lblLink, &Label::MouseDown, this, &Form1::lblLink_MouseDown);
-}
-
-QString Form1::skinFile(const QString& name) const
-{
-    return ProgramFolder::join(m_programFolder, QStringLiteral("\\Skins\\Default\\") + name);
 }

@@ -2,65 +2,27 @@
 // help, about, minimise and close.
 #include "mainwindow/form1.h"
 
+#include "controls/image.h"
+#include "controls/label.h"
 #include "mainwindow/twips.h"
-#include "platform/programfolder.h"
-
-#include <algorithm>
-#include <iterator>
-#include <stdexcept>
 
 namespace {
 
 constexpr int RolledUpHeight = 255; // twips: the title bar alone stays in view
 constexpr win32::WPARAM MoveByTheCaption = win32::SC_MOVE | win32::HTCAPTION;
 
-// The face files of the picture buttons, by the buttons' design names.
-struct FaceFiles {
-    const char* button;
-    const char* released;
-    const char* pressed;
-};
-
-constexpr FaceFiles PictureButtons[] = {
-    {"ImgH", "hup.btn", "hdown.btn"},
-    {"imgI", "iup.btn", "idown.btn"},
-    {"img_", "_up.btn", "_down.btn"},
-    {"imgX", "xup.btn", "xdown.btn"},
-};
-
-const FaceFiles& faceFilesOf(const Image& button)
-{
-    const auto found = std::find_if(std::begin(PictureButtons), std::end(PictureButtons),
-        [&](const FaceFiles& files) { return button.objectName() == QLatin1String(files.button); });
-    if (found == std::end(PictureButtons))
-        throw std::logic_error("no face files for " + button.objectName().toStdString());
-    return *found;
-}
-
 } // namespace
 
 // The system moves the window with the pointer and returns when the button is released.
 void Form1::moveWindow()
 {
-    m_platform.ReleaseCapture();
-    m_platform.SendMessageA(hwnd(), win32::WM_SYSCOMMAND, MoveByTheCaption, 0);
+    platform().ReleaseCapture();
+    platform().SendMessageA(this, win32::WM_SYSCOMMAND, MoveByTheCaption, 0);
 }
 
 void Form1::setHeightInTwips(int twips)
 {
     setFixedHeight(twipsToPixels(twips));
-}
-
-// Faces are read from disk at every press and release; a face that cannot be read
-// is reported once and the button keeps the face it shows.
-void Form1::showPressedFace(Image& button)
-{
-    m_faces.load(button, skinFile(faceFilesOf(button).pressed));
-}
-
-void Form1::showReleasedFace(Image& button)
-{
-    m_faces.load(button, skinFile(faceFilesOf(button).released));
 }
 
 void Form1::imgTop_MouseDown(int, int, QPoint)
@@ -86,27 +48,27 @@ void Form1::Label4_DblClick()
 
 void Form1::ImgH_MouseDown(int, int, QPoint)
 {
-    showPressedFace(*ImgH);
+    showPressedFace(*ImgH, Skin::HelpButton);
 }
 
 void Form1::ImgH_MouseUp(int, int, QPoint)
 {
-    showReleasedFace(*ImgH);
+    showReleasedFace(*ImgH, Skin::HelpButton);
 }
 
 void Form1::ImgH_Click()
 {
-    Win32Keyword(ProgramFolder::join(m_programFolder, QStringLiteral("\\Read Me.htm")));
+    Win32Keyword(programFile(QStringLiteral("\\Read Me.htm")));
 }
 
 void Form1::imgI_MouseDown(int, int, QPoint)
 {
-    showPressedFace(*imgI);
+    showPressedFace(*imgI, Skin::AboutButton);
 }
 
 void Form1::imgI_MouseUp(int, int, QPoint)
 {
-    showReleasedFace(*imgI);
+    showReleasedFace(*imgI, Skin::AboutButton);
 }
 
 void Form1::imgI_Click()
@@ -116,12 +78,12 @@ void Form1::imgI_Click()
 
 void Form1::img__MouseDown(int, int, QPoint)
 {
-    showPressedFace(*img_);
+    showPressedFace(*img_, Skin::MinimiseButton);
 }
 
 void Form1::img__MouseUp(int, int, QPoint)
 {
-    showReleasedFace(*img_);
+    showReleasedFace(*img_, Skin::MinimiseButton);
 }
 
 void Form1::img__Click()
@@ -131,12 +93,12 @@ void Form1::img__Click()
 
 void Form1::imgX_MouseDown(int, int, QPoint)
 {
-    showPressedFace(*imgX);
+    showPressedFace(*imgX, Skin::CloseButton);
 }
 
 void Form1::imgX_MouseUp(int, int, QPoint)
 {
-    showReleasedFace(*imgX);
+    showReleasedFace(*imgX, Skin::CloseButton);
 }
 
 // The program ends at once: no handler of either window runs after it.
@@ -145,5 +107,5 @@ void Form1::imgX_Click()
     lbReady->setVisible(false);
     Fader1->FadeOut();
     NoSysIcon(true);
-    m_platform.ExitProcess(0);
+    platform().ExitProcess(0);
 }

@@ -1,7 +1,11 @@
 // The input and output boxes, the Translate and Clear captions, and Translate.
 #include "mainwindow/form1.h"
 
-#include "platform/programfolder.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/textbox.h"
+#include "mainwindow/ccrpprogressbar.h"
+#include "platform/faultreport.h"
 #include "translation/dictionary.h"
 #include "translation/translate.h"
 
@@ -16,11 +20,10 @@ const QString Placeholder = QStringLiteral("Enter Text Here...");
 void Form1::Translate()
 {
     ccrpProgressBar1->setValue(100);
-    const DictionaryOrFault loaded = Dictionary::load(ProgramFolder::join(m_programFolder, "\\SMS.dic"));
+    const DictionaryOrFault loaded = Dictionary::load(programFile(QStringLiteral("\\SMS.dic")));
     if (const auto* fault = std::get_if<DictionaryFault>(&loaded)) {
         ccrpProgressBar1->setValue(0);
-        m_platform.ReportError(
-            QStringLiteral("The message was not translated.\n\n%1").arg(fault->message));
+        ReportFault(platform(), FaultConsequence::NotTranslated, fault->message);
         return;
     }
     Text1->setText(Text1->text() + QLatin1Char(' '));

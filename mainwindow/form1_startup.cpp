@@ -1,7 +1,10 @@
 // Start-up with the loading of the skin, the activation fade, and the clock.
 #include "mainwindow/form1.h"
 
-#include "controls/picturefile.h"
+#include "controls/image.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "controls/timer.h"
 #include "mainwindow/clocktext.h"
 #include "mainwindow/twips.h"
 
@@ -38,18 +41,20 @@ void Form1::Form_Load()
 
 void Form1::LoadSkinPictures()
 {
-    img_->setPicture(LoadPicture(skinFile("_up.btn")));
-    imgTop->setPicture(LoadPicture(skinFile("grad.skt")));
-    imgVerify->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    imgApply->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    imgLeft->setPicture(LoadPicture(skinFile("side.sks")));
-    imgRight->setPicture(LoadPicture(skinFile("side.sks")));
-    imgX->setPicture(LoadPicture(skinFile("xup.btn")));
-    imgBottom->setPicture(LoadPicture(skinFile("bottom.skk")));
-    imgI->setPicture(LoadPicture(skinFile("iup.btn")));
-    ImgH->setPicture(LoadPicture(skinFile("hup.btn")));
-    invup->setPicture(LoadPicture(skinFile("buttonidle.btn")));
-    invdown->setPicture(LoadPicture(skinFile("buttonpush.btn")));
+    loadSkin({
+        {img_, Skin::MinimiseButton.released},
+        {imgTop, Skin::TitleBar},
+        {imgVerify, Skin::CaptionFace.released},
+        {imgApply, Skin::CaptionFace.released},
+        {imgLeft, Skin::Side},
+        {imgRight, Skin::Side},
+        {imgX, Skin::CloseButton.released},
+        {imgBottom, Skin::Bottom},
+        {imgI, Skin::AboutButton.released},
+        {ImgH, Skin::HelpButton.released},
+        {invup, Skin::CaptionFace.released},
+        {invdown, Skin::CaptionFace.pressed},
+    });
 }
 
 void Form1::Form_Activate()

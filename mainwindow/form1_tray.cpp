@@ -2,18 +2,16 @@
 // messages, which change nothing.
 #include "mainwindow/form1.h"
 
-#include "platform/iconhandles.h"
-#include "platform/windowhandles.h"
-#include "tray/systray.h"
+#include "controls/picturebox.h"
 
 void Form1::ShowProgramInTray()
 {
-    SysTray::Add(m_platform, WindowHandles::handleOf(TrayIcon), IconHandles::handleOf(TrayIcon->picture()));
+    m_sysTray.Add(TrayIcon, TrayIcon->picture());
 }
 
 void Form1::RemoveProgramFromTray(QWidget* host)
 {
-    SysTray::Remove(m_platform, WindowHandles::handleOf(host));
+    m_sysTray.Remove(host);
 }
 
 void Form1::NoSysIcon(bool maxIcon)

@@ -1,6 +1,6 @@
 #include "mainwindow/application.h"
 #include "mainwindow/form1.h"
-#include "platform/programfolder.h"
+#include "datafiles/programfolder.h"
 #include "platform/qtplatform.h"
 
 int main(int argc, char** argv)

@@ -1,8 +1,6 @@
 // Moving a window by the pointer, as the system's "move" command does.
 #include "platform/qtplatform.h"
 
-#include "platform/windowhandles.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -69,13 +67,12 @@ win32::BOOL QtPlatform::ReleaseCapture()
     return 1;
 }
 
-win32::LRESULT QtPlatform::SendMessageA(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+win32::LRESULT QtPlatform::SendMessageA(QWidget* window, win32::UINT message, win32::WPARAM wParam,
     win32::LPARAM)
 {
-    QWidget* widget = WindowHandles::widgetOf(window);
-    if (!widget || !isMoveCommand(message, wParam))
+    if (!window || !isMoveCommand(message, wParam))
         return 0;
-    QWidget* topLevel = widget->window();
+    QWidget* topLevel = window->window();
     if (QWindow* handle = topLevel->windowHandle(); handle && handle->startSystemMove())
         return 0; // the windowing system moves it on its own
     PointerMoveLoop(topLevel).exec();

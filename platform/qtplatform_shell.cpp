@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace {
 
@@ -21,26 +20,29 @@ bool isAddress(const QString& target)
 }
 
 // A relative path is taken from `directory`, as the shell does, or else from the current folder.
-QString absolutePath(const QString& path, const char* directory)
+QString absolutePath(const QString& path, const QString& directory)
 {
-    const QString folder = QString::fromUtf8(directory ? directory : "");
-    return QFileInfo(QDir(folder.isEmpty() ? QDir::currentPath() : folder), path).absoluteFilePath();
+    return QFileInfo(QDir(directory.isEmpty() ? QDir::currentPath() : directory), path).absoluteFilePath();
 }
 
 } // namespace
 
-win32::HINSTANCE QtPlatform::ShellExecuteA(win32::HWND, const char* operation, const char* file, const char*,
-    const char* directory, int)
+QtPlatform::UrlOpener QtPlatform::desktopOpener()
 {
-    if (operation && QString::fromUtf8(operation).compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
+    return &QDesktopServices::openUrl;
+}
+
+win32::HINSTANCE QtPlatform::ShellExecuteA(QWidget*, const QString& operation, const QString& file, const QString&,
+    const QString& directory, int)
+{
+    if (!operation.isNull() && operation.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
         return NoAssociation; // "Open" (or the default verb) is the only one this program uses
-    const QString target = QString::fromUtf8(file ? file : "");
-    if (isAddress(target))
-        return QDesktopServices::openUrl(QUrl(target)) ? Opened : NoAssociation;
-    if (target.isEmpty())
+    if (isAddress(file))
+        return m_openUrl(QUrl(file)) ? Opened : NoAssociation;
+    if (file.isEmpty())
         return FileNotFound;
-    const QString path = absolutePath(target, directory);
+    const QString path = absolutePath(file, directory);
     if (!QFileInfo::exists(path))
         return FileNotFound;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? Opened : NoAssociation;
+    return m_openUrl(QUrl::fromLocalFile(path)) ? Opened : NoAssociation;
 }

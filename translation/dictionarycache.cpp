@@ -2,7 +2,6 @@
 
 std::shared_ptr<const DictionaryIndex> DictionaryCache::find(const QByteArray& bytes) const
 {
-    const std::lock_guard lock(m_mutex);
     for (const Slot& slot : m_slots) {
         if (slot.bytes == bytes)
             return slot.index;
@@ -14,7 +13,6 @@ void DictionaryCache::insert(const QByteArray& bytes, std::shared_ptr<const Dict
 {
     if (bytes.size() > MaxCachedBytes)
         return;
-    const std::lock_guard lock(m_mutex);
     m_slots.push_front({bytes, std::move(index)});
     if (m_slots.size() > Capacity)
         m_slots.pop_back();

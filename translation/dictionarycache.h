@@ -6,7 +6,6 @@
 
 #include <deque>
 #include <memory>
-#include <mutex>
 
 // Indexes of recently read dictionaries, found again by the exact bytes they were built
 // from. The file is still read at every translation; an unchanged file then costs one
@@ -26,6 +25,5 @@ private:
         std::shared_ptr<const DictionaryIndex> index;
     };
 
-    mutable std::mutex m_mutex;
     std::deque<Slot> m_slots; // the most recently inserted first
 };

@@ -1,7 +1,5 @@
 #include "tray/systray.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr win32::LONG RecordSize = static_cast<win32::LONG>(win32::NOTIFYICONDATA_SIZE);
@@ -9,45 +7,33 @@ constexpr win32::UINT IconId = 1;
 
 } // namespace
 
-namespace SysTray {
-
-win32::NOTIFYICONDATA& nid()
+SysTray::SysTray(win32::Platform& platform)
+    : m_platform(platform)
 {
-    static win32::NOTIFYICONDATA record;
-    return record;
 }
 
-std::array<char, 64> TipText(const QString& text)
+QString SysTray::TipText(const QString& text)
 {
-    std::array<char, 64> tip;
-    tip.fill(' ');
-    // The product name is plain ASCII, where Latin-1 and Windows-1252 agree.
-    const QByteArray bytes = (text + QChar(u'\0')).toLatin1();
-    std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), tip.size()), tip.begin());
-    return tip;
+    return (text + QChar(u'\0')).left(win32::TipLength).leftJustified(win32::TipLength, u' ');
 }
 
-void Add(win32::Platform& platform, win32::HWND window, win32::HICON icon)
+void SysTray::Add(QWidget* window, const QIcon& icon)
 {
-    auto& record = nid();
-    record.cbSize = RecordSize;
-    record.hWnd = window;
-    record.uID = IconId;
-    record.uFlags = win32::NIF_MESSAGE | win32::NIF_ICON | win32::NIF_TIP;
-    record.uCallbackMessage = win32::WM_MOUSEMOVE;
-    record.hIcon = icon;
-    record.szTip = TipText(ProductName);
-    platform.Shell_NotifyIconA(win32::NIM_ADD, record.toBytes());
+    m_nid.cbSize = RecordSize;
+    m_nid.hWnd = window;
+    m_nid.uID = IconId;
+    m_nid.uFlags = win32::NIF_MESSAGE | win32::NIF_ICON | win32::NIF_TIP;
+    m_nid.uCallbackMessage = win32::WM_MOUSEMOVE;
+    m_nid.hIcon = icon;
+    m_nid.szTip = TipText(ProductName);
+    m_platform.Shell_NotifyIconA(win32::NIM_ADD, m_nid);
 }
 
-void Remove(win32::Platform& platform, win32::HWND host)
+void SysTray::Remove(QWidget* host)
 {
-    auto& record = nid();
-    record.uID = IconId;
-    record.cbSize = RecordSize;
-    record.hWnd = host;
-    record.uCallbackMessage = win32::WM_MOUSEMOVE;
-    platform.Shell_NotifyIconA(win32::NIM_DELETE, record.toBytes());
+    m_nid.uID = IconId;
+    m_nid.cbSize = RecordSize;
+    m_nid.hWnd = host;
+    m_nid.uCallbackMessage = win32::WM_MOUSEMOVE;
+    m_platform.Shell_NotifyIconA(win32::NIM_DELETE, m_nid);
 }
-
-} // namespace SysTray

@@ -1,8 +1,7 @@
 // The about window: its opening, fades, close button and mail link.
-#include "aboutfixture.h"
+#include "programwindow.h"
 
 #include "controls/systemcolors.h"
-#include "testpicture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,22 +10,31 @@
 
 namespace {
 
+// Opens the about window; the test stops where it does not open.
+Form2& opened(ProgramWindow& w)
+{
+    Form2* about = w.openAbout();
+    if (!about)
+        throw std::runtime_error("the about window did not open");
+    return *about;
+}
+
 TEST(AboutWindow, TheFirstOpeningLoadsItCentredOverTheMainWindowAndFadesItIn)
 {
-    AboutFixture f;
+    ProgramWindow f;
     f.folder.write("Skins/Default/side.sks", encodedPicture({7, 150}, Qt::darkBlue));
     f.folder.write("Skins/Default/grad.skt", encodedPicture({10, 40}, Qt::darkBlue));
-    EXPECT_EQ(f.about->form(), nullptr) << "not made before";
+    EXPECT_EQ(f.form->aboutWindow().form(), nullptr) << "not made before";
 
-    Form2& form = f.openAbout();
+    Form2& form = opened(f);
     EXPECT_TRUE(form.isActiveWindow());
     std::vector<int> fadeIn{0};
     for (int alpha = 5; alpha <= 253; alpha += 4)
         fadeIn.push_back(alpha);
-    EXPECT_EQ(f.platform.alphas(form.hwnd()), fadeIn);
-    EXPECT_EQ(form.geometry().center(), f.mainWindow->geometry().center());
+    EXPECT_EQ(f.platform.alphas("Form2"), fadeIn);
+    EXPECT_EQ(form.geometry().center(), f.form->geometry().center());
     EXPECT_EQ(form.parentWidget(), nullptr);
-    EXPECT_TRUE(f.mainWindow->isEnabled()) << "not modal";
+    EXPECT_TRUE(f.form->isEnabled()) << "not modal";
     EXPECT_EQ(form.imgTop->geometry(), QRect(0, 0, 297, 17)) << "the title keeps its box";
     EXPECT_EQ(form.imgLeft->geometry(), QRect(0, 16, 7, 150)) << "the sides grow from their top-left corners";
     EXPECT_EQ(form.imgRight->geometry(), QRect(307, 16, 7, 150));
@@ -36,36 +44,36 @@ TEST(AboutWindow, TheFirstOpeningLoadsItCentredOverTheMainWindowAndFadesItIn)
 
 TEST(AboutWindow, CloseFadesItOutAndHidesItAndTheNextOpeningShowsItAgainWithoutLoading)
 {
-    AboutFixture f;
-    Form2& form = f.openAbout();
+    ProgramWindow f;
+    Form2& form = opened(f);
     const QPointer<Form2> alive(&form);
-    const QRect mainPlace = f.mainWindow->geometry();
+    const QRect mainPlace = f.form->geometry();
     for (const char* file : {"grad.skt", "side.sks", "bottom.skk", "buttonidle.btn", "buttonpush.btn"})
         QFile::remove(f.folder.path() + "/Skins/Default/" + file);
     QFile::remove(f.folder.path() + "/OpenURL.cur");
-    f.about->open(); // while it is open
-    EXPECT_EQ(f.about->form(), &form);
+    ProgramWindow::click(f.form->imgI); // while it is open
+    EXPECT_EQ(f.form->aboutWindow().form(), &form);
     f.platform.clear();
 
-    AboutFixture::mouse(QTest::MouseClick, form.imgX);
+    ProgramWindow::mouse(QTest::MouseClick, form.imgX);
     std::vector<int> fadeOut;
     for (int alpha = 253; alpha >= 0; alpha -= 4)
         fadeOut.push_back(alpha);
-    EXPECT_EQ(f.platform.alphas(form.hwnd()), fadeOut);
+    EXPECT_EQ(f.platform.alphas("Form2"), fadeOut);
     EXPECT_FALSE(form.isVisible());
     ASSERT_TRUE(alive) << "hidden, not destroyed";
-    EXPECT_TRUE(f.mainWindow->isVisible());
-    EXPECT_EQ(f.mainWindow->geometry(), mainPlace);
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_EQ(f.form->geometry(), mainPlace);
     for (const auto& call : f.platform.calls)
-        EXPECT_TRUE(call.args.empty() || call.args[0] != std::to_string(f.mainWindow->hwnd())) << call.text();
+        EXPECT_TRUE(call.args.empty() || call.args[0] != "Form1") << call.text();
 
-    f.mainWindow->activateWindow();
-    (void)QTest::qWaitForWindowActive(f.mainWindow.get());
+    f.form->activateWindow();
+    (void)QTest::qWaitForWindowActive(f.form.get());
     f.platform.clear();
-    EXPECT_EQ(&f.openAbout(), &form);
+    EXPECT_EQ(f.openAbout(), &form);
     EXPECT_TRUE(form.isActiveWindow());
     EXPECT_TRUE(f.platform.errors.isEmpty()) << f.platform.errors.join("\n").toStdString();
-    const std::vector<int> alphas = f.platform.alphas(form.hwnd());
+    const std::vector<int> alphas = f.platform.alphas("Form2");
     ASSERT_GT(alphas.size(), 1u);
     EXPECT_EQ(alphas.back(), 253) << "the reopened window fades in";
 }
@@ -73,15 +81,15 @@ TEST(AboutWindow, CloseFadesItOutAndHidesItAndTheNextOpeningShowsItAgainWithoutL
 TEST(AboutWindow, TheCloseButtonReadsItsFacesAtEveryPressAndReleaseOfAnyButton)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        AboutFixture f;
-        Form2& form = f.openAbout();
+        ProgramWindow f;
+        Form2& form = opened(f);
         const QColor faces[][2] = {{Qt::red, Qt::darkRed}, {Qt::green, Qt::darkGreen}};
         for (const auto& [pressed, released] : faces) {
             f.folder.write("Skins/Default/xdown.btn", encodedPicture({17, 17}, pressed));
             f.folder.write("Skins/Default/xup.btn", encodedPicture({17, 17}, released));
-            AboutFixture::mouse(QTest::MousePress, form.imgX, button);
+            ProgramWindow::mouse(QTest::MousePress, form.imgX, button);
             EXPECT_EQ(form.imgX->picture().toImage().pixelColor(8, 8), pressed) << button;
-            AboutFixture::releaseElsewhere(form.imgX, button);
+            ProgramWindow::releaseElsewhere(form.imgX, button);
             EXPECT_EQ(form.imgX->picture().toImage().pixelColor(8, 8), released) << button;
         }
         EXPECT_TRUE(form.isVisible()) << "no click away from the button";
@@ -92,12 +100,12 @@ TEST(AboutWindow, TheCloseButtonReadsItsFacesAtEveryPressAndReleaseOfAnyButton)
 TEST(AboutWindow, TheMailLinkTurnsTealWhileHeldAndBlackOnReleaseForAnyButton)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        AboutFixture f;
-        Form2& form = f.openAbout();
+        ProgramWindow f;
+        Form2& form = opened(f);
         EXPECT_EQ(form.Label5->foreColor(), SystemColor(SystemColors::COLOR_HIGHLIGHT));
-        AboutFixture::mouse(QTest::MousePress, form.Label5, button);
+        ProgramWindow::mouse(QTest::MousePress, form.Label5, button);
         EXPECT_EQ(form.Label5->foreColor(), QColor(0, 160, 160)) << button;
-        AboutFixture::releaseElsewhere(form.Label5, button);
+        ProgramWindow::releaseElsewhere(form.Label5, button);
         EXPECT_EQ(form.Label5->foreColor(), QColor(0, 0, 0)) << button;
         EXPECT_TRUE(f.platform.callsNamed("ShellExecuteA").empty()) << "released away from the address";
     }
@@ -105,7 +113,7 @@ TEST(AboutWindow, TheMailLinkTurnsTealWhileHeldAndBlackOnReleaseForAnyButton)
 
 TEST(AboutWindow, EveryCaptionIsSeenWholeEvenInASubstituteFont)
 {
-    AboutFixture f;
+    ProgramWindow f;
     Form2 form(f.platform, f.folder.path());
     for (const Label* label : form.findChildren<Label*>()) {
         const QRect needed = QFontMetrics(label->drawnFont())

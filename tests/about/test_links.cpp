@@ -1,17 +1,26 @@
 // The web link on both windows, the mail link and the help button: what each hands the shell.
-#include "aboutfixture.h"
+#include "programwindow.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::string MailCall =
-    R"(ShellExecuteA(0, "Open", "mailto:support@verbolet.example.org?Subject=Verbolet&Body=", "", "", 1))";
-
-std::string webCall(Form& owner)
+// Opens the about window; the test stops where it does not open.
+Form2& opened(ProgramWindow& w)
 {
-    return "ShellExecuteA(" + std::to_string(owner.hwnd()) + R"(, "Open", "https://verbolet.example.org/", null, null, 1))";
+    Form2* about = w.openAbout();
+    if (!about)
+        throw std::runtime_error("the about window did not open");
+    return *about;
+}
+
+const std::string MailCall =
+    R"(ShellExecuteA(null, "Open", "mailto:support@verbolet.example.org?Subject=Verbolet&Body=", "", "", 1))";
+
+std::string webCall(const QWidget& owner)
+{
+    return "ShellExecuteA(" + owner.objectName().toStdString() + R"(, "Open", "https://verbolet.example.org/", null, null, 1))";
 }
 
 TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
@@ -29,21 +38,21 @@ TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("element " + std::to_string(c.element) + ", button " + std::to_string(c.button));
-        AboutFixture f;
-        Form2& about = f.openAbout();
+        ProgramWindow f;
+        Form2& about = opened(f);
         f.platform.clear();
         const std::pair<QWidget*, std::string> targets[] = {
-            {f.mainWindow->lblLink, webCall(*f.mainWindow)},
+            {f.form->lblLink, webCall(*f.form)},
             {about.lblLink, webCall(about)},
             {about.Label5, MailCall},
-            {f.mainWindow->ImgH, "ShellExecuteA(0, null, \"" + f.folder.path().toStdString() + "/Read Me.htm\", null, null, 1)"},
+            {f.form->ImgH, "ShellExecuteA(null, null, \"" + f.folder.path().toStdString() + "/Read Me.htm\", null, null, 1)"},
         };
         const auto& [element, call] = targets[c.element];
         if (c.element == MainWebLink || c.element == AboutWebLink) { // they open at the press
-            AboutFixture::mouse(QTest::MousePress, element, c.button);
-            AboutFixture::releaseElsewhere(element, c.button);
+            ProgramWindow::mouse(QTest::MousePress, element, c.button);
+            ProgramWindow::releaseElsewhere(element, c.button);
         } else {
-            AboutFixture::mouse(QTest::MouseClick, element, c.button);
+            ProgramWindow::mouse(QTest::MouseClick, element, c.button);
         }
         EXPECT_EQ(f.platform.callsNamed("ShellExecuteA"), c.opens ? std::vector{call} : std::vector<std::string>{});
     }
@@ -51,10 +60,10 @@ TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
 
 TEST(Links, AScreenReaderPressOpensEachLinkOnce)
 {
-    AboutFixture f;
-    Form2& about = f.openAbout();
+    ProgramWindow f;
+    Form2& about = opened(f);
     const std::pair<QWidget*, std::string> cases[] = {
-        {about.lblLink, webCall(about)}, {f.mainWindow->lblLink, webCall(*f.mainWindow)}, {about.Label5, MailCall}};
+        {about.lblLink, webCall(about)}, {f.form->lblLink, webCall(*f.form)}, {about.Label5, MailCall}};
     for (const auto& [link, expected] : cases) {
         f.platform.clear();
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(link);

@@ -33,13 +33,13 @@ bool anyPixelOf(const QImage& image, const QRect& area, const QColor& color)
 // needs two lines.
 TEST(Label, UpperLabelsDrawOverThePictureOpaqueOrTransparentAndWrapAtWords)
 {
-    TestForm form(testDesign({
+    TestForm form({
         {.layer = 3, .name = "Picture", .box = {0, 0, 200, 100}, .look = ImageDesign{.stretch = true}},
         {.layer = 2, .name = "Opaque", .box = {10, 10, 60, 30}, .look = LabelDesign{.backColor = Blue}},
         {.layer = 1, .name = "Clear", .box = {100, 10, 60, 30}, .look = LabelDesign{}},
         {.layer = 4, .name = "Wrapped", .box = {10, 110, 60, 30},
          .look = LabelDesign{.caption = "one two three four five", .foreColor = Qt::black}},
-    }));
+    });
     form.element<Image>("Picture")->setPicture(filled({4, 4}, Red));
     const QImage shot = form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(40, 25), Blue);
@@ -54,10 +54,10 @@ TEST(Label, UpperLabelsDrawOverThePictureOpaqueOrTransparentAndWrapAtWords)
 
 TEST(Label, AltWithTheAccessLetterClicksTheLabel)
 {
-    TestForm form(testDesign({
+    TestForm form({
         {.layer = 1, .name = "Go", .box = {0, 0, 50, 20}, .look = LabelDesign{.caption = "&Go"}},
         {.layer = 2, .name = "Stop", .box = {0, 30, 50, 20}, .look = LabelDesign{.caption = "&Stop"}},
-    }));
+    });
     QSignalSpy go(form.element<Label>("Go"), &Label::Click);
     QSignalSpy stop(form.element<Label>("Stop"), &Label::Click);
     activate(form);
@@ -72,10 +72,10 @@ TEST(Label, AltWithTheAccessLetterClicksTheLabel)
 
 TEST(Image, UnstretchedTakesItsPicturesSizeAndStretchedKeepsItsBox)
 {
-    TestForm form(testDesign({
+    TestForm form({
         {.layer = 1, .name = "Plain", .box = {10, 20, 30, 40}, .look = ImageDesign{}},
         {.layer = 2, .name = "Stretched", .box = {100, 20, 30, 40}, .look = ImageDesign{.stretch = true}},
-    }));
+    });
     auto* plain = form.element<Image>("Plain");
     auto* stretched = form.element<Image>("Stretched");
     plain->setPicture(filled({7, 9}, Red));
@@ -93,10 +93,10 @@ TEST(Image, UnstretchedTakesItsPicturesSizeAndStretchedKeepsItsBox)
 
 TEST(Line, IsDrawnBetweenItsEndsAndLetsTheMouseThrough)
 {
-    TestForm form(testDesign({
+    TestForm form({
         {.layer = 2, .name = "Below", .box = {0, 0, 50, 50}, .look = ImageDesign{}},
         {.layer = 1, .name = "Line1", .look = LineDesign{.line = QLine(20, 30, 20, 0), .color = Red}},
-    }));
+    });
     showAndWait(form);
     const QImage shot = form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(20, 0), Red);
@@ -119,7 +119,7 @@ TEST(TextBox, KeyPressGivesTheCharacterCodeBeforeTheKeyTakesEffect)
         {Qt::Key_Backspace, 8, ""}, {Qt::Key_Escape, 27, ""}, {Qt::Key_Left, 0, ""},
     };
     for (const auto& c : cases) {
-        TestForm form(testDesign({{.layer = 1, .name = "Box", .box = {0, 0, 150, 25}, .look = TextBoxDesign{}}}));
+        TestForm form({{.layer = 1, .name = "Box", .box = {0, 0, 150, 25}, .look = TextBoxDesign{}}});
         auto* box = form.element<TextBox>("Box");
         box->setText("xyz");
         std::vector<int> codes;

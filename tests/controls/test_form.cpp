@@ -1,6 +1,3 @@
-#include "controls/label.h"
-#include "controls/textbox.h"
-#include "platform/windowhandles.h"
 #include "testform.h"
 
 #include <QSignalSpy>
@@ -8,35 +5,41 @@
 
 namespace {
 
-TEST(Form, IsAFixedSizeFramelessWindowWithOneHandleLoadedOnceBeforeItShows)
+TEST(Form, IsAFixedSizeFramelessWindowLoadedOnceWhenAsked)
 {
-    TestForm form(testDesign({}));
+    TestForm form({});
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(form.size(), QSize(200, 150));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable by the user";
-    const win32::HWND handle = form.hwnd();
-    EXPECT_EQ(form.loads, 0);
     showAndWait(form);
-    form.hide();
-    form.show();
+    EXPECT_EQ(form.loads, 0) << "showing does not load";
+    form.load();
     form.load();
     EXPECT_EQ(form.loads, 1);
-    EXPECT_EQ(form.hwnd(), handle);
-    EXPECT_EQ(WindowHandles::widgetOf(handle), &form);
+}
+
+TEST(Form, StacksByLayerAndOrdersTabsByTabIndexWhateverTheOrderOfTheRows)
+{
+    TestForm form({
+        {.layer = 2, .name = "Lower", .box = {0, 0, 100, 30}, .look = TextBoxDesign{}, .tabIndex = 0},
+        {.layer = 1, .name = "Upper", .box = {0, 0, 100, 30}, .look = TextBoxDesign{}, .tabIndex = 2},
+        {.layer = 3, .name = "Apart", .box = {0, 50, 100, 30}, .look = TextBoxDesign{}, .tabIndex = 1},
+    });
+    EXPECT_EQ(form.childAt(10, 10), form.element<TextBox>("Upper"));
+    EXPECT_EQ(form.element<TextBox>("Lower")->nextInFocusChain(), form.element<TextBox>("Apart"));
+    EXPECT_EQ(form.element<TextBox>("Apart")->nextInFocusChain(), form.element<TextBox>("Upper"));
 }
 
 TEST(Form, ScreenReadersHearNamesAndRolesFromTheDesignOrTheCaptions)
 {
-    FormDesign design = testDesign({
+    TestForm form({
         {.layer = 1, .name = "Go", .box = {0, 0, 50, 20},
          .look = LabelDesign{.caption = "&Go", .access = {"Start", QAccessible::Button}}},
         {.layer = 2, .name = "Plain", .box = {0, 30, 90, 20}, .look = LabelDesign{.caption = "   Save && &quit"}},
         {.layer = 3, .name = "Box", .box = {0, 60, 50, 20}, .look = TextBoxDesign{.access = {"Message"}}},
-    });
-    design.accessibleName = "Spoken";
-    TestForm form(design);
+    }, {.caption = "Test", .accessibleName = "Spoken", .size = {200, 150}});
     const auto accessible = [&form](const QString& name) {
-        return QAccessible::queryAccessibleInterface(name.isEmpty() ? &form : form.findChild<QWidget*>(name));
+        return QAccessible::queryAccessibleInterface(name.isEmpty() ? static_cast<QWidget*>(&form) : form.element<QWidget>(name));
     };
     EXPECT_EQ(accessible("")->text(QAccessible::Name), "Spoken");
     EXPECT_EQ(form.windowTitle(), "Test");

@@ -53,13 +53,13 @@ private:
     QStringList m_painted;
 };
 
-FormDesign twoBoxes()
+std::vector<ElementRow<TestForm>> twoBoxes()
 {
     const TextBoxDesign look{.backColor = Qt::white, .foreColor = Qt::black};
-    return testDesign({
+    return {
         {.layer = 1, .name = "Box", .box = {10, 10, 150, 24}, .look = look},
         {.layer = 2, .name = "Other", .box = {10, 50, 150, 24}, .look = look},
-    });
+    };
 }
 
 // A shown and active window whose box "Box" has the focus and rests its caret soon.
@@ -153,7 +153,7 @@ TEST(TextBoxCaret, TheApplicationsFlashTimeComesBackWhenTheBoxLetsGo)
         {"another box takes the focus", [](FocusedBox& t) { t.other->setFocus(); }},
         {"another window becomes active",
             [](FocusedBox&) {
-                auto* window = new TestForm(testDesign({}));
+                auto* window = new TestForm({});
                 window->setAttribute(Qt::WA_DeleteOnClose);
                 showAndWait(*window);
                 window->activateWindow();
@@ -195,10 +195,10 @@ TEST(TextBoxCaret, StaysStillWhereTheDesktopDoesNotBlinkAtAll)
 
 // The window's clock is an opaque label whose bottom row lies under the text box;
 // a picture lies over part of another label.
-FormDesign clockUnderABox()
+std::vector<ElementRow<TestForm>> clockUnderABox()
 {
     const QColor windowColor(212, 208, 200);
-    return testDesign({
+    return {
         {.layer = 1, .name = "Box", .box = {8, 40, 180, 57},
             .look = TextBoxDesign{.backColor = Qt::white, .foreColor = Qt::black}},
         {.layer = 2, .name = "Clock", .box = {120, 24, 65, 17},
@@ -206,7 +206,7 @@ FormDesign clockUnderABox()
         {.layer = 3, .name = "Caption", .box = {8, 24, 65, 17}, .look = LabelDesign{.caption = "Date"}},
         {.layer = 4, .name = "Picture", .box = {8, 110, 60, 20}, .look = ImageDesign{.stretch = true}},
         {.layer = 5, .name = "Under", .box = {40, 115, 65, 17}, .look = LabelDesign{.caption = "under"}},
-    });
+    };
 }
 
 TEST(Repaint, AChangeRepaintsOnlyWhatShowsIt)

@@ -13,11 +13,11 @@ using Log = std::vector<std::string>;
 //   lower image: (10, 10)-(69, 69)      upper label: (40, 40)-(99, 99)
 //   hidden image: (0, 0)-(199, 149)
 struct Window {
-    TestForm form{testDesign({
+    TestForm form{{
         {.layer = 1, .name = "Hidden", .box = {0, 0, 200, 150}, .look = ImageDesign{.visible = false}},
         {.layer = 2, .name = "Upper", .box = {40, 40, 60, 60}, .look = LabelDesign{.caption = "&Upper"}},
         {.layer = 3, .name = "Lower", .box = {10, 10, 60, 60}, .look = ImageDesign{}},
-    })};
+    }};
     Image* lower = form.element<Image>("Lower");
     Label* upper = form.element<Label>("Upper");
     Log lowerLog;

@@ -1,6 +1,6 @@
 #include "controls/cursorfile.h"
 #include "controls/picturefile.h"
-#include "platform/filefault.h"
+#include "datafiles/filefault.h"
 #include "tempfolder.h"
 
 #include <QBuffer>

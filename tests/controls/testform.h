@@ -2,19 +2,29 @@
 
 #include "controls/form.h"
 
+#include <QHash>
 #include <QTest>
 #include <string>
 #include <vector>
 
-// A window made from a design given by the test, with its hooks counted.
+// A window made from rows given by the test, each element found again by its name, with its
+// hooks counted.
 class TestForm final : public Form {
 public:
-    explicit TestForm(const FormDesign& design)
+    explicit TestForm(std::vector<ElementRow<TestForm>> rows, WindowDesign design = {.caption = "Test",
+        .size = {200, 150}, .backColor = QColor(212, 208, 200)})
         : Form(design)
     {
+        for (auto& row : rows)
+            row.bind = [name = row.name](TestForm& form, QObject* made) { form.m_made.insert(name, made); };
+        buildElements(*this, rows);
     }
 
-    using Form::element;
+    template <class Element>
+    Element* element(const QString& name) const
+    {
+        return qobject_cast<Element*>(m_made.value(name));
+    }
 
     int loads = 0;
     int activations = 0;
@@ -22,13 +32,10 @@ public:
 protected:
     void Form_Load() override { ++loads; }
     void Form_Activate() override { ++activations; }
-};
 
-inline FormDesign testDesign(std::vector<ElementDesign> elements, QStringList tabOrder = {})
-{
-    return FormDesign{.caption = "Test", .size = {200, 150}, .backColor = QColor(212, 208, 200),
-                      .elements = std::move(elements), .tabOrder = std::move(tabOrder)};
-}
+private:
+    QHash<QString, QObject*> m_made;
+};
 
 inline void showAndWait(QWidget& window)
 {

@@ -99,7 +99,7 @@ TEST(Artwork, ProgramIconHoldsSixteenAndThirtyTwoPixelsInEightAndTwentyFourBitsW
 
 TEST(Artwork, LinkCursorIsTheCompiledInHandAndTransparentAroundIt)
 {
-    EXPECT_EQ(contentOf(QStringLiteral("data/OpenURL.cur")), contentOf(QStringLiteral("mainwindow/resources/hand.cur")));
+    EXPECT_EQ(contentOf(QStringLiteral("data/OpenURL.cur")), contentOf(QStringLiteral("skin/resources/hand.cur")));
     const QImage hand = load(QStringLiteral("data/OpenURL.cur"));
     ASSERT_EQ(hand.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(hand.pixel(13, 5)), 255) << "the finger tip, at the hot spot";

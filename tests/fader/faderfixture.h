@@ -2,7 +2,7 @@
 
 #include "fader/fader.h"
 #include "fader/faderdesign.h"
-#include "platform/windowhandles.h"
+#include "platform/extendedstyle.h"
 #include "recordingplatform.h"
 
 #include <QSignalSpy>
@@ -17,16 +17,16 @@ protected:
     // A Fader loaded with the settings both of the program's windows store, unless told otherwise.
     Fader& loadedFader(PropertyBag stored = FaderDesign::windowSettings())
     {
-        fader = new Fader(&window, platform, QStringLiteral("Fader1"));
+        window.setObjectName(QStringLiteral("window"));
+        fader = new Fader(&window, platform);
         fadeInReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeInReady);
         fadeOutReady = std::make_unique<QSignalSpy>(fader, &Fader::FadeOutReady);
         fader->load(std::move(stored));
         return *fader;
     }
 
-    std::vector<int> alphas() const { return platform.alphas(hwnd()); }
-    win32::HWND hwnd() const { return WindowHandles::handleOf(const_cast<QWidget*>(&window)); }
-    bool layered() const { return platform.extendedStyle(hwnd()) & win32::WS_EX_LAYERED; }
+    std::vector<int> alphas() const { return platform.alphas("window"); }
+    bool layered() const { return ExtendedStyle::of(&window) & win32::WS_EX_LAYERED; }
     int events() const { return int(fadeInReady->count() + fadeOutReady->count()); }
 
     void forgetCalls()

@@ -29,8 +29,8 @@ TEST_F(FaderTest, EachStepAppliesThenDispatchesThenSleeps)
         calls.push_back(call.text());
     std::vector<std::string> expected;
     for (const int alpha : levels(5, 69, 8))
-        expected.insert(expected.end(), {"SetLayeredWindowAttributes(" + std::to_string(hwnd()) + ", 0, " +
-                                             std::to_string(alpha) + ", 2)", "DoEvents()", "Sleep(1)"});
+        expected.insert(expected.end(),
+            {"SetLayeredWindowAttributes(window, 0, " + std::to_string(alpha) + ", 2)", "DoEvents()", "Sleep(1)"});
     EXPECT_EQ(calls, expected) << "an opacity below 100 keeps the window layered";
 }
 

@@ -1,5 +1,7 @@
 #include "damage.h"
 
+#include "testdictionary.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,16 +70,6 @@ void mend(const QString& path, const QByteArray& content)
         file.write(content);
 }
 
-QByteArray dictionary(int count, int number, const QByteArray& line)
-{
-    const QByteArray first[] = {"brb\tbe right back", "lol\tlaughing out loud", "gr8\tgreat"};
-    QByteArray bytes;
-    for (int at = 1; at <= count; ++at)
-        bytes += (at == number ? line : at <= 3 ? first[at - 1] : "zzunused" + QByteArray::number(at) + "\tnever typed")
-            + "\r\n";
-    return bytes;
-}
-
 QByteArray deliveredFile(const QString& relative)
 {
     QFile file(QStringLiteral(VERBOLET_SOURCE_DIR "/data/") + relative);
@@ -86,20 +78,20 @@ QByteArray deliveredFile(const QString& relative)
 
 std::vector<Damage> dictionaryDamages()
 {
-    return withCommonDamages([] { return dictionary(); }, {
+    return withCommonDamages([] { return TestDictionary::chat(); }, {
             {"Empty", Damage::Way::Content, [] { return QByteArray(""); }, "is empty; a dictionary needs 1622 lines"},
-            {"TruncatedAtALineEnd", Damage::Way::Content, [] { return dictionary(800); },
+            {"TruncatedAtALineEnd", Damage::Way::Content, [] { return TestDictionary::chat(800); },
                 "ends after line 800; a dictionary needs 1622 lines"},
-            {"TruncatedInsideALine", Damage::Way::Content, [] { return dictionary(800) + "zzunu"; },
+            {"TruncatedInsideALine", Damage::Way::Content, [] { return TestDictionary::chat(800) + "~fill"; },
                 "line 801 has no TAB"},
             {"BinaryGarbage", Damage::Way::Content, [] { return garbage(64 * 1024); }, "line 1 has no TAB"},
             {"HundredMegabytes", Damage::Way::Content,
-                [] { return dictionary() + QByteArray("more\tlines never read\r\n").repeated(100 * Megabyte / 24); },
+                [] { return TestDictionary::chat() + QByteArray("more\tlines never read\r\n").repeated(100 * Megabyte / 24); },
                 {}},
             {"TenMegabyteLineWithoutTab", Damage::Way::Content,
-                [] { return dictionary(1622, 2, QByteArray(10 * Megabyte, 'y')); }, "line 2 has no TAB"},
+                [] { return TestDictionary::chatWith(2, QString(10 * Megabyte, u'y')); }, "line 2 has no TAB"},
             {"TenMegabyteEntry", Damage::Way::Content,
-                [] { return dictionary(1622, 5, "long\t" + QByteArray(10 * Megabyte, 'z')); }, {}},
+                [] { return TestDictionary::chatWith(5, "long\t" + QString(10 * Megabyte, u'z')); }, {}},
         });
 }
 

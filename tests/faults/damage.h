@@ -42,9 +42,5 @@ std::vector<Damage> dictionaryDamages();
 std::vector<Damage> pictureDamages();
 std::vector<Damage> cursorDamages();
 
-// A sound dictionary's first `count` of its 1622 lines (brb, lol and gr8, then lines no word
-// matches), with line `number` replaced by `line`.
-QByteArray dictionary(int count = 1622, int number = 0, const QByteArray& line = {});
-
 // A file delivered with the program: "Skins/Default/xup.btn", "OpenURL.cur".
 QByteArray deliveredFile(const QString& relative);

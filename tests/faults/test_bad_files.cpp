@@ -18,6 +18,13 @@ const QString Translated = QStringLiteral("be right back laughing out loud \U000
 
 const auto RowName = [](const auto& info) { return info.param.name; };
 
+// The about window of the run when it is open: loaded and visible; null otherwise.
+Form2* openAboutWindow(const ProgramWindow& w)
+{
+    Form2* about = w.form->aboutWindow().form();
+    return about && about->isVisible() ? about : nullptr;
+}
+
 // The rows of a kind of file; a row this process would not feel is skipped.
 class BadFile : public ::testing::TestWithParam<Damage> {
 protected:
@@ -45,7 +52,6 @@ int runInstalledProgram(const std::function<void(const QString& folder)>& prepar
     fs::copy_file(VERBOLET_PROGRAM_DIR "/verbolet", program);
     prepare(folder.path());
     QProcess process;
-    process.setEnvironment(QProcess::systemEnvironment() << "QT_QPA_PLATFORM=offscreen");
     process.start(QString::fromStdString(program), {});
     const bool ended = process.waitForFinished(wait);
     process.kill();
@@ -67,7 +73,7 @@ void expectAboutWindowFault(const Damage& damage, const QString& relative)
 
     ProgramWindow::click(w.form->imgI);
 
-    EXPECT_EQ(ProgramWindow::openAboutWindow(), nullptr);
+    EXPECT_EQ(openAboutWindow(w), nullptr);
     ASSERT_EQ(w.platform.errors.size(), 1);
     expectReport(w.platform.errors.front(), path, damage);
     EXPECT_TRUE(w.form->isVisible());
@@ -78,7 +84,7 @@ void expectAboutWindowFault(const Damage& damage, const QString& relative)
 
     mend(path, deliveredFile(relative));
     ProgramWindow::click(w.form->imgI);
-    EXPECT_NE(ProgramWindow::openAboutWindow(), nullptr);
+    EXPECT_NE(openAboutWindow(w), nullptr);
     EXPECT_EQ(w.platform.errors.size(), 1);
 }
 
@@ -108,7 +114,7 @@ TEST_P(BadDictionary, TheWindowAndTheCommandLineReportItAndLoseNothing)
     EXPECT_EQ(w.form->Text2->text(), "an earlier translation");
     EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0);
     EXPECT_TRUE(w.form->isVisible());
-    mend(path, dictionary());
+    mend(path, TestDictionary::chat());
     w.pressEnter();
     EXPECT_EQ(w.form->Text2->text(), Translated) << "once mended, the dictionary is used";
 
@@ -125,47 +131,48 @@ TEST_P(BadSkinPicture, StartUpReportsItAndEndsAndLaterLoadsReportItAndGoOn)
 {
     const Damage& damage = GetParam();
     { // Start-up, one file in each row, so that the rows together damage every one.
-        const QStringList startUpFiles{"_up.btn", "grad.skt", "buttonidle.btn", "side.sks", "xup.btn", "bottom.skk",
-            "iup.btn", "hup.btn", "buttonpush.btn"};
+        const SkinFile startUpFiles[] = {Skin::MinimiseButton.released, Skin::TitleBar, Skin::CaptionFace.released,
+            Skin::Side, Skin::CloseButton.released, Skin::Bottom, Skin::AboutButton.released, Skin::HelpButton.released,
+            Skin::CaptionFace.pressed};
         const auto rows = pictureDamages();
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const Damage& d) { return d.name == damage.name; });
         QString path;
         QByteArray errors;
         const int status = runInstalledProgram([&](const QString& folder) {
-            path = folder + "/Skins/Default/" + startUpFiles[(row - rows.begin()) % startUpFiles.size()];
+            path = folder + "/Skins/Default/" + startUpFiles[std::size_t(row - rows.begin()) % std::size(startUpFiles)].name;
             inflict(damage, path);
         }, 30000, errors);
         EXPECT_EQ(status, 1) << "-1: it went on running";
         expectReport(QString::fromUtf8(errors), path, damage);
     }
-    for (const char* file : {"grad.skt", "side.sks", "xup.btn", "bottom.skk", "buttonidle.btn", "buttonpush.btn"})
-        expectAboutWindowFault(damage, QString("Skins/Default/") + file);
+    for (const SkinFile& file : {Skin::TitleBar, Skin::Side, Skin::CloseButton.released, Skin::Bottom,
+             Skin::CaptionFace.released, Skin::CaptionFace.pressed})
+        expectAboutWindowFault(damage, QString("Skins/Default/") + file.name);
 
     // The picture buttons read their faces at every press and release.
     ProgramWindow w;
     w.form->Text1->setText(Typed);
-    ProgramWindow::click(w.form->imgI);
-    const Form2* about = ProgramWindow::openAboutWindow();
+    const Form2* about = w.openAbout();
     ASSERT_NE(about, nullptr);
-    const std::pair<Image*, QString> buttons[] = {{w.form->ImgH, "h"}, {w.form->imgI, "i"}, {w.form->img_, "_"},
-        {w.form->imgX, "x"}, {about->imgX, "x"}};
-    for (const auto& [button, prefix] : buttons) {
-        for (const QString& face : {prefix + "down.btn", prefix + "up.btn"}) {
-            SCOPED_TRACE(button->objectName().toStdString() + ", " + face.toStdString());
-            const QString path = w.file("\\Skins\\Default\\" + face);
+    const std::pair<Image*, ButtonFaces> buttons[] = {{w.form->ImgH, Skin::HelpButton}, {w.form->imgI, Skin::AboutButton},
+        {w.form->img_, Skin::MinimiseButton}, {w.form->imgX, Skin::CloseButton}, {about->imgX, Skin::CloseButton}};
+    for (const auto& [button, faces] : buttons) {
+        for (const SkinFile& face : {faces.pressed, faces.released}) {
+            SCOPED_TRACE(button->objectName().toStdString() + ", " + face.name);
+            const QString path = w.file(QStringLiteral("\\Skins\\Default\\") + face.name);
             inflict(damage, path);
             w.platform.errors.clear();
             for (int round = 1; round <= 2; ++round) {
                 for (const bool pressing : {true, false}) {
                     const QImage shown = button->picture().toImage();
                     pressing ? ProgramWindow::press(button) : ProgramWindow::releaseElsewhere(button);
-                    const bool damagedFace = pressing == face.endsWith("down.btn");
+                    const bool damagedFace = pressing == (face.name == faces.pressed.name);
                     EXPECT_TRUE(!damagedFace || button->picture().toImage() == shown) << "the button keeps its face";
                 }
             }
-            ASSERT_EQ(w.platform.errors.size(), 1) << "once for the file, however often it is read";
+            ASSERT_EQ(w.reports().size(), 1) << "once for the file, however often it is read";
             expectReport(w.platform.errors.front(), path, damage);
-            mend(path, deliveredFile("Skins/Default/" + face));
+            mend(path, deliveredFile(QStringLiteral("Skins/Default/") + face.name));
         }
     }
     EXPECT_TRUE(w.form->isVisible());

@@ -1,6 +1,7 @@
 // Messages of odd content and of a million items translate correctly, alike in the window and
 // in verbolet-translate.
 
+#include "damage.h"
 #include "programwindow.h"
 #include "translatorrun.h"
 
@@ -20,7 +21,7 @@ QString text(std::u16string_view units)
 void useOddDictionary(ProgramWindow& w)
 {
     const QString odd = QStringLiteral("\u05e9\u05dc\u05d5\u05dd\tpeace\r\n\U0001F600\tsmiling face");
-    mend(w.file("\\SMS.dic"), dictionary(1622, 4, odd.toUtf8()));
+    mend(w.file("\\SMS.dic"), TestDictionary::chatWith(4, odd));
 }
 
 // The window and verbolet-translate both translate `typed` into `expected`.

@@ -8,6 +8,8 @@
 #include "programend.h"
 #include "programwindow.h"
 
+#include "controls/label.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -55,8 +57,7 @@ void translateAFreshMessage(ProgramWindow& w)
 
 void openAndCloseTheAboutWindow(ProgramWindow& w)
 {
-    ProgramWindow::click(w.form->imgI);
-    Form2* about = ProgramWindow::openAboutWindow();
+    Form2* about = w.openAbout();
     ASSERT_NE(about, nullptr);
     ProgramWindow::click(about->imgX);
     ASSERT_FALSE(about->isVisible());

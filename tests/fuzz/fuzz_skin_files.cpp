@@ -5,7 +5,7 @@
 
 #include "controls/cursorfile.h"
 #include "controls/picturefile.h"
-#include "platform/filefault.h"
+#include "datafiles/filefault.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,8 +1,6 @@
 // The title bar and the four picture buttons: moving, rolling up, the faces and close.
-#include "mainwindowfixture.h"
-
-#include "about/form2.h"
 #include "programend.h"
+#include "programwindow.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,6 +8,7 @@
 namespace {
 
 const QPoint OffTheButtons{150, 150};
+const QPoint TitleBarBesideItsLabel{10, 8};
 
 std::vector<int> fadeOut(int from)
 {
@@ -19,54 +18,40 @@ std::vector<int> fadeOut(int from)
     return alphas;
 }
 
-std::vector<Form2*> aboutWindows()
-{
-    std::vector<Form2*> found;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* about = qobject_cast<Form2*>(window))
-            found.push_back(about);
-    return found;
-}
-
-// Clicks the close button: the program ends with status 0, and `checks` look at the
-// state it ended in.
-void expectCloseEndsTheProgram(MainWindow& w, const std::function<void()>& checks,
+// Clicks the close button: the program ends with status 0, and `checks` look at the state it
+// ended in.
+void expectCloseEndsTheProgram(ProgramWindow& w, const std::function<void()>& checks,
     Qt::MouseButton button = Qt::LeftButton)
 {
-    expectProgramEnds(w.platform, 0, [&] { w.click(MainWindow::centreOf(w.form->imgX), button); }, checks);
+    expectProgramEnds(w.platform, 0, [&] { ProgramWindow::click(w.form->imgX, button); }, checks);
 }
 
 TEST(PictureButtons, EveryPressAndReleaseReadsTheFaceFileAndAPressMovedOffDoesNothing)
 {
-    const struct {
-        Image* const Form1::*element;
-        const char* released;
-        const char* pressed;
-    } buttons[] = {
-        {&Form1::ImgH, "hup.btn", "hdown.btn"},
-        {&Form1::imgI, "iup.btn", "idown.btn"},
-        {&Form1::img_, "_up.btn", "_down.btn"},
-        {&Form1::imgX, "xup.btn", "xdown.btn"},
+    const std::pair<Image* Form1::*, ButtonFaces> buttons[] = {
+        {&Form1::ImgH, Skin::HelpButton},
+        {&Form1::imgI, Skin::AboutButton},
+        {&Form1::img_, Skin::MinimiseButton},
+        {&Form1::imgX, Skin::CloseButton},
     };
-    for (const auto& b : buttons) {
+    for (const auto& [element, faces] : buttons) {
         for (const Qt::MouseButton mouseButton : {Qt::LeftButton, Qt::RightButton}) {
-            SCOPED_TRACE(std::string(b.pressed) + " " + std::to_string(mouseButton));
-            MainWindow w;
-            Image* button = w.form.get()->*b.element;
-            const QPoint centre = MainWindow::centreOf(button);
-            const QColor faces[][2] = {{Qt::red, Qt::darkRed}, {Qt::blue, Qt::darkBlue}};
-            for (const auto& [pressed, released] : faces) { // nothing is kept between presses
-                w.folder.write(QString("Skins/Default/") + b.pressed, encodedPicture({17, 17}, pressed));
-                w.folder.write(QString("Skins/Default/") + b.released, encodedPicture({17, 17}, released));
-                w.press(centre, mouseButton);
+            SCOPED_TRACE(std::string(faces.pressed.name) + " " + std::to_string(mouseButton));
+            ProgramWindow w;
+            Image* button = w.form.get()->*element;
+            const QColor colours[][2] = {{Qt::red, Qt::darkRed}, {Qt::blue, Qt::darkBlue}};
+            for (const auto& [pressed, released] : colours) { // nothing is kept between presses
+                w.writeSkin(faces.pressed.name, encodedPicture({17, 17}, pressed));
+                w.writeSkin(faces.released.name, encodedPicture({17, 17}, released));
+                ProgramWindow::press(button, mouseButton);
                 EXPECT_EQ(button->picture().toImage().pixelColor(0, 0), pressed);
-                w.release(OffTheButtons, mouseButton);
+                w.mouseAt(QTest::MouseRelease, OffTheButtons, mouseButton);
                 EXPECT_EQ(button->picture().toImage().pixelColor(0, 0), released);
             }
             EXPECT_TRUE(w.platform.callsNamed("ShellExecuteA").empty());
-            EXPECT_TRUE(aboutWindows().empty());
+            EXPECT_EQ(w.form->aboutWindow().form(), nullptr);
             EXPECT_FALSE(w.form->isMinimized());
-            EXPECT_TRUE(w.platform.errors.isEmpty());
+            EXPECT_TRUE(w.reports().isEmpty());
         }
     }
 }
@@ -75,39 +60,38 @@ TEST(TitleBar, APressOfAnyButtonOnTheTitleOrItsLabelMovesTheWindow)
 {
     for (const bool onLabel : {false, true}) {
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-            MainWindow w;
+            ProgramWindow w;
             w.platform.clear();
-            const QPoint at = onLabel ? MainWindow::centreOf(w.form->Label4) : QPoint(10, 8); // imgTop alone
-            w.press(at, button);
+            const QPoint at = onLabel ? w.form->Label4->geometry().center() : TitleBarBesideItsLabel;
+            w.mouseAt(QTest::MousePress, at, button);
             std::vector<std::string> calls;
             for (const auto& call : w.platform.calls)
                 calls.push_back(call.text());
-            const std::string move = "SendMessageA(" + std::to_string(w.form->hwnd()) + ", 274, 61458, 0)";
-            EXPECT_EQ(calls, (std::vector<std::string>{"ReleaseCapture()", move})) << onLabel << " " << button;
-            w.release(at, button);
+            EXPECT_EQ(calls, (std::vector<std::string>{"ReleaseCapture()", "SendMessageA(Form1, 274, 61458, 0)"}))
+                << onLabel << " " << button;
+            w.mouseAt(QTest::MouseRelease, at, button);
         }
     }
 }
 
 TEST(TitleBar, DoubleClicksOnTheTitleLabelRollTheWindowUpAndDownAgain)
 {
-    MainWindow w;
+    ProgramWindow w;
     const QPoint topLeft = w.form->pos();
-    const QPoint title = MainWindow::centreOf(w.form->Label4);
     w.platform.clear();
 
-    w.doubleClick(title);
+    ProgramWindow::doubleClick(w.form->Label4);
     EXPECT_EQ(w.form->size(), QSize(313, 17)) << "255 twips";
     EXPECT_EQ(w.form->pos(), topLeft);
     EXPECT_FALSE(w.form->expanded());
     EXPECT_EQ(w.platform.callsNamed("SendMessageA").size(), 1u) << "only the first press moves";
 
-    w.doubleClick(title);
+    ProgramWindow::doubleClick(w.form->Label4);
     EXPECT_EQ(w.form->size(), QSize(313, 225)) << "FullHeight, 3375 twips";
     EXPECT_EQ(w.form->pos(), topLeft);
     EXPECT_TRUE(w.form->expanded());
 
-    w.doubleClick(QPoint(10, 8)); // the title bar beside its label
+    w.mouseAt(QTest::MouseDClick, TitleBarBesideItsLabel);
     EXPECT_EQ(w.form->height(), 225);
     EXPECT_EQ(w.platform.callsNamed("SendMessageA").size(), 3u);
 }
@@ -115,12 +99,11 @@ TEST(TitleBar, DoubleClicksOnTheTitleLabelRollTheWindowUpAndDownAgain)
 TEST(Close, ARolledUpWindowStillMinimisesThenCloseHidesReadyFadesOutRemovesTheIconAndEnds)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-        MainWindow w;
-        const win32::HWND window = w.form->hwnd();
-        w.doubleClick(MainWindow::centreOf(w.form->Label4));
+        ProgramWindow w;
+        ProgramWindow::doubleClick(w.form->Label4);
         ASSERT_EQ(w.form->height(), 17);
         const auto calls = w.platform.calls.size();
-        w.click(MainWindow::centreOf(w.form->img_), button);
+        ProgramWindow::click(w.form->img_, button);
         EXPECT_TRUE(w.form->windowState() & Qt::WindowMinimized);
         EXPECT_EQ(w.platform.calls.size(), calls) << "minimising neither fades nor touches the icon";
         w.form->showNormal();
@@ -131,10 +114,10 @@ TEST(Close, ARolledUpWindowStillMinimisesThenCloseHidesReadyFadesOutRemovesTheIc
         w.platform.clear();
         expectCloseEndsTheProgram(w, [&] {
             EXPECT_FALSE(w.form->lbReady->isVisible());
-            EXPECT_EQ(w.platform.alphas(window), fadeOut(253));
+            EXPECT_EQ(w.platform.alphas("Form1"), fadeOut(253));
             EXPECT_TRUE(w.form->isVisible());
             ASSERT_GE(w.platform.calls.size(), 2u);
-            EXPECT_EQ(w.platform.calls.end()[-2].text(), "Shell_NotifyIconA(2)");
+            EXPECT_EQ(w.platform.calls.end()[-2].text(), "Shell_NotifyIconA(2, TrayIcon)");
             EXPECT_EQ(w.platform.calls.end()[-1].text(), "ExitProcess(0)") << "and nothing after it";
         }, button);
     }
@@ -142,18 +125,15 @@ TEST(Close, ARolledUpWindowStillMinimisesThenCloseHidesReadyFadesOutRemovesTheIc
 
 TEST(Close, ClosingWhileTheAboutWindowIsOpenEndsBoth)
 {
-    MainWindow w;
-    w.click(MainWindow::centreOf(w.form->imgI));
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    Form2* about = aboutWindows().front();
-    (void)QTest::qWaitForWindowActive(about);
-    EXPECT_FALSE(w.platform.alphas(about->hwnd()).empty());
+    ProgramWindow w;
+    ASSERT_NE(w.openAbout(), nullptr);
+    EXPECT_FALSE(w.platform.alphas("Form2").empty());
     w.activate();
     w.platform.clear();
 
     expectCloseEndsTheProgram(w, [&] {
         EXPECT_EQ(w.platform.calls.back().text(), "ExitProcess(0)");
-        EXPECT_TRUE(w.platform.alphas(about->hwnd()).empty()) << "the about window does not fade on its own";
+        EXPECT_TRUE(w.platform.alphas("Form2").empty()) << "the about window does not fade on its own";
     });
 }
 
@@ -163,17 +143,15 @@ TEST(Close, ASecondClickDuringTheFadeOutEndsTheProgramOnce)
 {
     for (const bool doubleClick : {false, true}) {
         SCOPED_TRACE(doubleClick ? "double-click" : "second click");
-        MainWindow w;
-        const win32::HWND window = w.form->hwnd();
-        const QPoint close = MainWindow::centreOf(w.form->imgX);
+        ProgramWindow w;
         int fadeSteps = 0;
         w.platform.onDoEvents = [&] {
             if (++fadeSteps != 10)
                 return;
             if (doubleClick)
-                QTest::mouseClick(w.form->windowHandle(), Qt::LeftButton, {}, close);
+                QTest::mouseClick(w.form->windowHandle(), Qt::LeftButton, {}, w.form->imgX->geometry().center());
             else
-                w.click(close);
+                ProgramWindow::click(w.form->imgX);
         };
         w.platform.clear();
 
@@ -183,8 +161,8 @@ TEST(Close, ASecondClickDuringTheFadeOutEndsTheProgramOnce)
         expected.insert(expected.end(), rest.begin(), rest.end());
         expectCloseEndsTheProgram(w, [&] {
             EXPECT_EQ(w.platform.callsNamed("ExitProcess"), std::vector<std::string>{"ExitProcess(0)"});
-            EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2)"});
-            EXPECT_EQ(w.platform.alphas(window), expected);
+            EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2, TrayIcon)"});
+            EXPECT_EQ(w.platform.alphas("Form1"), expected);
         });
     }
 }

@@ -1,5 +1,5 @@
 // The input and output boxes, and the Translate and Clear captions.
-#include "mainwindowfixture.h"
+#include "programwindow.h"
 
 #include <QApplication>
 #include <functional>
@@ -30,13 +30,13 @@ TEST(Form1Commands, ThePlaceholderGoesOnlyOnAClickOrKeyInTheBox)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        MainWindow w;
+        ProgramWindow w;
         TextBox* box = w.form->Text1;
         if (!c.before.isNull())
             box->setText(c.before);
         switch (c.act) {
         case Act::Nothing: EXPECT_TRUE(box->hasFocus()); break;
-        case Act::Click: w.click(MainWindow::centreOf(box)); break;
+        case Act::Click: ProgramWindow::click(box); break;
         case Act::TypeB: QTest::keyClick(box, Qt::Key_B); break;
         case Act::TabIn:
             box->clearFocus();
@@ -47,7 +47,7 @@ TEST(Form1Commands, ThePlaceholderGoesOnlyOnAClickOrKeyInTheBox)
             box->end(false);
             QTest::keyClick(box, '.');
             ASSERT_EQ(box->text(), Placeholder);
-            w.click(MainWindow::centreOf(box));
+            ProgramWindow::click(box);
             break;
         }
         EXPECT_EQ(box->text(), c.after);
@@ -56,10 +56,10 @@ TEST(Form1Commands, ThePlaceholderGoesOnlyOnAClickOrKeyInTheBox)
 
 TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
 {
-    using Command = std::function<void(MainWindow&)>;
-    const Command enter = [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Return); };
+    using Command = std::function<void(ProgramWindow&)>;
+    const Command enter = [](ProgramWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Return); };
     const auto caption = [](Qt::MouseButton button) {
-        return Command([button](MainWindow& w) { w.click(MainWindow::centreOf(w.form->Label3), button); });
+        return Command([button](ProgramWindow& w) { ProgramWindow::click(w.form->Label3, button); });
     };
     const struct {
         const char* name;
@@ -70,18 +70,18 @@ TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
         QString output;
     } cases[] = {
         {"Enter", enter, "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
-        {"keypad Enter", [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Enter); }, "LOL  brb", 1,
+        {"keypad Enter", [](ProgramWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_Enter); }, "LOL  brb", 1,
             "LOL  brb ", "laughing out loud be right back"},
         {"caption, left button", caption(Qt::LeftButton), "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
         {"caption, right button", caption(Qt::RightButton), "brb", 1, "brb ", "be right back"},
-        {"Alt+T, the letter not typed", [](MainWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_T, Qt::AltModifier); },
+        {"Alt+T, the letter not typed", [](ProgramWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_T, Qt::AltModifier); },
             "brb", 1, "brb ", "be right back"},
         {"each translation adds a space", enter, "gr8", 2, "gr8  ", "great"},
         {"Enter on the placeholder translates it and keeps it", enter, {}, 1, Placeholder + " ", Placeholder},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        MainWindow w;
+        ProgramWindow w;
         if (!c.typed.isNull())
             w.form->Text1->setText(c.typed);
         for (int time = 0; time < c.times; ++time)
@@ -96,7 +96,7 @@ TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
 TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
 {
     for (const bool byKey : {false, true}) {
-        MainWindow w;
+        ProgramWindow w;
         w.form->Text1->setText("brb");
         w.form->Translate();
         ASSERT_EQ(w.form->Text2->text(), "be right back");
@@ -104,11 +104,11 @@ TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
         if (byKey)
             QTest::keyClick(w.form->Text1, Qt::Key_C, Qt::AltModifier);
         else
-            w.click(MainWindow::centreOf(w.form->Label2));
+            ProgramWindow::click(w.form->Label2);
         EXPECT_EQ(w.form->Text1->text(), "") << byKey;
         EXPECT_EQ(w.form->Text2->text(), "") << byKey;
         EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0) << byKey;
-        w.click(MainWindow::centreOf(w.form->Text1));
+        ProgramWindow::click(w.form->Text1);
         EXPECT_EQ(w.form->Text1->text(), "") << "the placeholder does not come back";
     }
 }
@@ -116,16 +116,16 @@ TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
 TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeld)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        MainWindow w;
+        ProgramWindow w;
         const QImage up = w.form->invup->picture().toImage();
         const QImage down = w.form->invdown->picture().toImage();
         ASSERT_NE(up, down);
         for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
             SCOPED_TRACE(caption->objectName().toStdString() + " " + std::to_string(button));
             EXPECT_EQ(face->picture().toImage(), up);
-            w.press(MainWindow::centreOf(caption), button);
+            ProgramWindow::press(caption, button);
             EXPECT_EQ(face->picture().toImage(), down);
-            w.release(MainWindow::centreOf(caption), button);
+            ProgramWindow::release(caption, button);
             EXPECT_EQ(face->picture().toImage(), up) << "and the holders are as they were";
         }
     }
@@ -133,12 +133,12 @@ TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeld)
 
 TEST(Form1Commands, APressOnACaptionReleasedOutsideItRunsNoCommand)
 {
-    MainWindow w;
+    ProgramWindow w;
     const QImage up = w.form->invup->picture().toImage();
     w.form->Text1->setText("brb");
     for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
-        w.press(MainWindow::centreOf(caption));
-        w.release({150, 60}); // over the input box
+        ProgramWindow::press(caption);
+        w.mouseAt(QTest::MouseRelease, {150, 60}); // over the input box
         EXPECT_EQ(face->picture().toImage(), up) << caption->objectName().toStdString();
     }
     EXPECT_EQ(w.form->Text1->text(), "brb");
@@ -147,7 +147,7 @@ TEST(Form1Commands, APressOnACaptionReleasedOutsideItRunsNoCommand)
 
 TEST(Form1Commands, TheCaptionTakesTheMouseOverItsFace)
 {
-    MainWindow w;
+    ProgramWindow w;
     for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
         ASSERT_EQ(caption->geometry(), face->geometry());
         const QRect box = face->geometry();
@@ -155,15 +155,15 @@ TEST(Form1Commands, TheCaptionTakesTheMouseOverItsFace)
             EXPECT_EQ(w.form->childAt(at), caption) << caption->objectName().toStdString();
     }
     w.form->Text1->setText("lol");
-    w.click(w.form->imgApply->geometry().topLeft() + QPoint(1, 1));
+    w.mouseAt(QTest::MouseClick, w.form->imgApply->geometry().topLeft() + QPoint(1, 1));
     EXPECT_EQ(w.form->Text2->text(), "laughing out loud");
 }
 
 TEST(Form1Commands, TheOutputBoxTakesNoFocusAndNoTyping)
 {
-    MainWindow w;
+    ProgramWindow w;
     w.form->Text2->setText("be right back");
-    w.click(MainWindow::centreOf(w.form->Text2));
+    ProgramWindow::click(w.form->Text2);
     EXPECT_FALSE(w.form->Text2->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_FALSE(w.form->Text2->hasFocus()) << "Tab passes it by";

@@ -1,7 +1,8 @@
 // Start-up, the activation fade, the clock and what the started window looks like.
-#include "mainwindowfixture.h"
+#include "programwindow.h"
 
 #include "mainwindow/clocktext.h"
+#include "platform/extendedstyle.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -30,7 +31,7 @@ std::vector<const Image*> skinnedImages(const Form1& f)
 
 TEST(StartUp, MovesTheTrayBoxAddsTheIconShowsTheWindowThenStartsTheClockAndLoadsTheSkin)
 {
-    MainWindow w(MainWindow::Start::Later);
+    ProgramWindow w(ProgramWindow::Start::Later);
     Form1& form = *w.form;
     constexpr int TrayIconTop = 292; // (3375 + 1000) twips
     struct {
@@ -56,7 +57,7 @@ TEST(StartUp, MovesTheTrayBoxAddsTheIconShowsTheWindowThenStartsTheClockAndLoads
 
     ASSERT_TRUE(atShow.seen);
     EXPECT_EQ(atShow.trayIconTop, TrayIconTop) << "TrayIcon is moved first";
-    EXPECT_EQ(atShow.iconCalls, std::vector<std::string>{"Shell_NotifyIconA(0)"}) << "the icon is added before";
+    EXPECT_EQ(atShow.iconCalls, std::vector<std::string>{"Shell_NotifyIconA(0, TrayIcon)"}) << "the icon is added before";
     EXPECT_EQ(atShow.clockInterval, 0) << "the clock starts after the window is shown";
     EXPECT_EQ(atShow.date, "Date");
     EXPECT_EQ(atShow.fullHeight, "");
@@ -75,7 +76,7 @@ TEST(StartUp, MovesTheTrayBoxAddsTheIconShowsTheWindowThenStartsTheClockAndLoads
 
 TEST(StartUp, UnstretchedPicturesSizeTheirImagesAndTheTitleKeepsItsBox)
 {
-    MainWindow w(MainWindow::Start::Later);
+    ProgramWindow w(ProgramWindow::Start::Later);
     w.folder.write("Skins/Default/side.sks", encodedPicture({9, 300}));
     w.folder.write("Skins/Default/grad.skt", encodedPicture({10, 40}));
     w.folder.write("Skins/Default/xup.btn", encodedPicture({20, 12}));
@@ -89,17 +90,16 @@ TEST(StartUp, UnstretchedPicturesSizeTheirImagesAndTheTitleKeepsItsBox)
 
 TEST(StartUp, EveryActivationHidesReadyAndFadesIn)
 {
-    MainWindow w(MainWindow::Start::Later);
-    const win32::HWND window = w.form->hwnd();
-    EXPECT_EQ(w.platform.alphas(window), std::vector<int>{0}) << "transparent from its creation";
+    ProgramWindow w(ProgramWindow::Start::Later);
+    EXPECT_EQ(w.platform.alphas("Form1"), std::vector<int>{0}) << "transparent from its creation";
 
     w.form->lbReady->setVisible(true);
     w.start();
     std::vector<int> fadeIn{0};
     for (int alpha = 5; alpha <= 253; alpha += 4)
         fadeIn.push_back(alpha);
-    EXPECT_EQ(w.platform.alphas(window), fadeIn);
-    EXPECT_EQ(w.platform.extendedStyle(window) & win32::WS_EX_LAYERED, 0) << "opaque once faded in";
+    EXPECT_EQ(w.platform.alphas("Form1"), fadeIn);
+    EXPECT_EQ(ExtendedStyle::of(w.form.get()) & win32::WS_EX_LAYERED, 0) << "opaque once faded in";
     EXPECT_FALSE(w.form->lbReady->isVisible());
 
     QWidget other;
@@ -109,13 +109,13 @@ TEST(StartUp, EveryActivationHidesReadyAndFadesIn)
     w.form->lbReady->setVisible(true);
     w.activate();
     fadeIn.push_back(253); // from where the last fade ended, one step
-    EXPECT_EQ(w.platform.alphas(window), fadeIn);
+    EXPECT_EQ(w.platform.alphas("Form1"), fadeIn);
     EXPECT_FALSE(w.form->lbReady->isVisible());
 }
 
 TEST(StartUp, DrawsInTheClassicSchemeWithTextSizedInPixels)
 {
-    MainWindow w;
+    ProgramWindow w;
     const QImage shot = w.form->grab().toImage();
     EXPECT_EQ(shot.pixelColor(156, 112), QColor(212, 208, 200)) << "the window colour, between the two captions";
     for (const QWidget* element : std::initializer_list<const QWidget*>{w.form->Text1, w.form->Label4, w.form->lblLink})
@@ -124,7 +124,7 @@ TEST(StartUp, DrawsInTheClassicSchemeWithTextSizedInPixels)
 
 TEST(Clock, TheFirstTickReplacesTimeAtOnceThenTheClockTicksWithTheSecond)
 {
-    MainWindow w(MainWindow::Start::Later);
+    ProgramWindow w(ProgramWindow::Start::Later);
     EXPECT_EQ(w.form->LblTime->caption(), "Time");
     int intervalAfterTick = 0;
     int millisecondAfterTick = 0;
@@ -132,7 +132,7 @@ TEST(Clock, TheFirstTickReplacesTimeAtOnceThenTheClockTicksWithTheSecond)
         intervalAfterTick = w.form->Timer1->interval();
         millisecondAfterTick = QTime::currentTime().msec();
     });
-    w.form->show();
+    w.form->load();
     EXPECT_EQ(w.form->Timer1->interval(), 1) << "the first tick comes at once";
 
     const QTime before = QTime::currentTime();

@@ -1,12 +1,21 @@
 #include "recordingplatform.h"
 
+#include "platform/extendedstyle.h"
+
+#include <QWidget>
+
 namespace {
 
 std::string str(long long value) { return std::to_string(value); }
 
-std::string quoted(const char* text)
+std::string nameOf(const QWidget* window)
 {
-    return text ? '"' + std::string(text) + '"' : std::string("null");
+    return window ? window->objectName().toStdString() : std::string("null");
+}
+
+std::string quoted(const QString& text)
+{
+    return text.isNull() ? std::string("null") : '"' + text.toStdString() + '"';
 }
 
 } // namespace
@@ -24,10 +33,9 @@ void RecordingPlatform::record(std::string name, std::vector<std::string> args)
     calls.push_back({std::move(name), std::move(args)});
 }
 
-win32::DWORD RecordingPlatform::GetVersion()
+bool RecordingPlatform::HasLayeredWindows()
 {
-    record("GetVersion", {});
-    return version;
+    return layeredWindows;
 }
 
 void RecordingPlatform::Sleep(win32::DWORD milliseconds) { record("Sleep", {str(milliseconds)}); }
@@ -40,26 +48,26 @@ void RecordingPlatform::ExitProcess(win32::UINT exitCode)
     throw ProgramEnded{exitCode};
 }
 
-win32::LONG RecordingPlatform::GetWindowLongA(win32::HWND window, int index)
+win32::LONG RecordingPlatform::GetWindowLongA(QWidget* window, int index)
 {
-    record("GetWindowLongA", {str(window), str(index)});
-    return index == win32::GWL_EXSTYLE ? m_styles.value(window) : 0;
+    record("GetWindowLongA", {nameOf(window), str(index)});
+    return index == win32::GWL_EXSTYLE ? ExtendedStyle::of(window) : 0;
 }
 
-win32::LONG RecordingPlatform::SetWindowLongA(win32::HWND window, int index, win32::LONG newLong)
+win32::LONG RecordingPlatform::SetWindowLongA(QWidget* window, int index, win32::LONG newLong)
 {
-    record("SetWindowLongA", {str(window), str(index), str(newLong)});
+    record("SetWindowLongA", {nameOf(window), str(index), str(newLong)});
     if (index != win32::GWL_EXSTYLE)
         return 0;
-    const win32::LONG old = m_styles.value(window);
-    m_styles.insert(window, newLong);
+    const win32::LONG old = ExtendedStyle::of(window);
+    ExtendedStyle::set(window, newLong);
     return old;
 }
 
-win32::BOOL RecordingPlatform::SetLayeredWindowAttributes(win32::HWND window, win32::COLORREF key,
-    win32::BYTE alpha, win32::DWORD flags)
+win32::BOOL RecordingPlatform::SetLayeredWindowAttributes(QWidget* window, win32::COLORREF key, win32::BYTE alpha,
+    win32::DWORD flags)
 {
-    record("SetLayeredWindowAttributes", {str(window), str(key), str(alpha), str(flags)});
+    record("SetLayeredWindowAttributes", {nameOf(window), str(key), str(alpha), str(flags)});
     return 1;
 }
 
@@ -69,10 +77,10 @@ win32::BOOL RecordingPlatform::ReleaseCapture()
     return 1;
 }
 
-win32::LRESULT RecordingPlatform::SendMessageA(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+win32::LRESULT RecordingPlatform::SendMessageA(QWidget* window, win32::UINT message, win32::WPARAM wParam,
     win32::LPARAM lParam)
 {
-    record("SendMessageA", {str(window), str(message), str(wParam), str(lParam)});
+    record("SendMessageA", {nameOf(window), str(message), str(wParam), str(lParam)});
     return 0;
 }
 
@@ -83,18 +91,20 @@ void RecordingPlatform::DoEvents()
         onDoEvents();
 }
 
-win32::BOOL RecordingPlatform::Shell_NotifyIconA(win32::DWORD message, const win32::NotifyIconBytes& data)
+win32::BOOL RecordingPlatform::Shell_NotifyIconA(win32::DWORD message, const win32::NOTIFYICONDATA& data)
 {
-    record("Shell_NotifyIconA", {str(message)});
+    record("Shell_NotifyIconA", {str(message), nameOf(data.hWnd)});
     notifyRecords.push_back(data);
+    if (onNotifyIcon)
+        onNotifyIcon();
     return notifyIconResult;
 }
 
-win32::HINSTANCE RecordingPlatform::ShellExecuteA(win32::HWND owner, const char* operation, const char* file,
-    const char* parameters, const char* directory, int showCommand)
+win32::HINSTANCE RecordingPlatform::ShellExecuteA(QWidget* owner, const QString& operation, const QString& file,
+    const QString& parameters, const QString& directory, int showCommand)
 {
     record("ShellExecuteA",
-        {str(owner), quoted(operation), quoted(file), quoted(parameters), quoted(directory), str(showCommand)});
+        {nameOf(owner), quoted(operation), quoted(file), quoted(parameters), quoted(directory), str(showCommand)});
     return 42;
 }
 
@@ -113,11 +123,11 @@ std::vector<std::string> RecordingPlatform::callsNamed(const std::string& name) 
     return out;
 }
 
-std::vector<int> RecordingPlatform::alphas(win32::HWND window) const
+std::vector<int> RecordingPlatform::alphas(const std::string& window) const
 {
     std::vector<int> out;
     for (const auto& call : calls)
-        if (call.name == "SetLayeredWindowAttributes" && call.args[0] == str(window))
+        if (call.name == "SetLayeredWindowAttributes" && call.args[0] == window)
             out.push_back(std::stoi(call.args[2]));
     return out;
 }

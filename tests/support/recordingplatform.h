@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/notifyicondata.h"
 #include "platform/win32.h"
 
-#include <QHash>
-#include <QString>
 #include <QStringList>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,8 +15,10 @@ struct ProgramEnded {
     win32::UINT exitCode = 0;
 };
 
-// A platform that carries out nothing and writes down every call, with its arguments,
-// in the order the calls were made.
+// A platform that carries out nothing and writes down every call, with its arguments, in the
+// order the calls were made: "SetLayeredWindowAttributes(Form1, 0, 5, 2)", a window by its
+// object name, a text in quotes (null: no text). Extended styles live with the windows, as
+// on the real platform.
 class RecordingPlatform final : public win32::Platform {
 public:
     struct Call {
@@ -26,40 +28,38 @@ public:
     };
 
     // Settings a test may change.
-    win32::DWORD version = 5;
+    bool layeredWindows = true;
     win32::BOOL notifyIconResult = 1;
     std::function<void()> onDoEvents; // runs inside every DoEvents
+    std::function<void()> onNotifyIcon; // runs inside every Shell_NotifyIconA
     std::function<void(win32::UINT)> onExitProcess; // runs in ExitProcess, which throws if it returns
 
     std::vector<Call> calls;
     QStringList errors;
-    std::vector<win32::NotifyIconBytes> notifyRecords;
+    std::vector<win32::NOTIFYICONDATA> notifyRecords;
 
-    win32::DWORD GetVersion() override;
+    bool HasLayeredWindows() override;
     void Sleep(win32::DWORD milliseconds) override;
     [[noreturn]] void ExitProcess(win32::UINT exitCode) override;
-    win32::LONG GetWindowLongA(win32::HWND window, int index) override;
-    win32::LONG SetWindowLongA(win32::HWND window, int index, win32::LONG newLong) override;
-    win32::BOOL SetLayeredWindowAttributes(win32::HWND window, win32::COLORREF key, win32::BYTE alpha,
+    win32::LONG GetWindowLongA(QWidget* window, int index) override;
+    win32::LONG SetWindowLongA(QWidget* window, int index, win32::LONG newLong) override;
+    win32::BOOL SetLayeredWindowAttributes(QWidget* window, win32::COLORREF key, win32::BYTE alpha,
         win32::DWORD flags) override;
     win32::BOOL ReleaseCapture() override;
-    win32::LRESULT SendMessageA(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+    win32::LRESULT SendMessageA(QWidget* window, win32::UINT message, win32::WPARAM wParam,
         win32::LPARAM lParam) override;
     void DoEvents() override;
-    win32::BOOL Shell_NotifyIconA(win32::DWORD message, const win32::NotifyIconBytes& data) override;
-    win32::HINSTANCE ShellExecuteA(win32::HWND owner, const char* operation, const char* file,
-        const char* parameters, const char* directory, int showCommand) override;
+    win32::BOOL Shell_NotifyIconA(win32::DWORD message, const win32::NOTIFYICONDATA& data) override;
+    win32::HINSTANCE ShellExecuteA(QWidget* owner, const QString& operation, const QString& file,
+        const QString& parameters, const QString& directory, int showCommand) override;
     void ReportError(const QString& message) override;
 
     // The calls of one name, each as "Name(a, b, c)".
     std::vector<std::string> callsNamed(const std::string& name) const;
-    // The alpha bytes applied to `window`, in order.
-    std::vector<int> alphas(win32::HWND window) const;
-    // The extended style the fake holds for `window`.
-    win32::LONG extendedStyle(win32::HWND window) const { return m_styles.value(window); }
+    // The alpha bytes applied to the window of that object name, in order.
+    std::vector<int> alphas(const std::string& window) const;
     void clear();
 
 private:
     void record(std::string name, std::vector<std::string> args);
-    QHash<win32::HWND, win32::LONG> m_styles;
 };

@@ -1,6 +1,8 @@
 // verbolet-translate, run as a user runs it.
 
-#include "testdictionaries.h"
+#include "dictionaryfiles.h"
+
+#include "verbolet_version.h"
 
 #include <QDir>
 #include <QProcess>
@@ -28,7 +30,7 @@ Outcome run(const QStringList& arguments, const QByteArray& input = {}, const QS
 
 class CommandLineTranslator : public ::testing::Test {
 protected:
-    const TestDictionaries files;
+    const DictionaryFiles files;
     const QString dictionary =
         files.writeLines({"brb\tbe right back", "lol\tlaughing out loud", QStringLiteral("café\tcoffee shop")}, "chat.dic");
 };
@@ -77,11 +79,11 @@ TEST_F(CommandLineTranslator, AnswersEachLineBeforeTheInputEnds)
 // A dictionary fault, here the missing SMS.dic beside the program, gives one line and status 2.
 TEST_F(CommandLineTranslator, ReadsSmsDicBesideItselfByDefault)
 {
-    const TestDictionaries folder;
-    const QString copy = folder.folder() + "/verbolet-translate";
+    const DictionaryFiles folder;
+    const QString copy = folder.path() + "/verbolet-translate";
     ASSERT_TRUE(QFile::copy(Program, copy));
     const QByteArray error = "verbolet-translate: SMS.dic: cannot be read: file not found ("
-                             + QDir::toNativeSeparators(folder.folder() + "/SMS.dic").toUtf8() + ")\n";
+                             + QDir::toNativeSeparators(folder.path() + "/SMS.dic").toUtf8() + ")\n";
     for (const QStringList& mode : {QStringList{}, QStringList{"--check"}}) {
         const Outcome result = run(mode, "brb\n", copy);
         EXPECT_EQ(result.exitCode, 2);
@@ -99,7 +101,7 @@ TEST_F(CommandLineTranslator, CheckListsDeadAndSurprisingEntries)
     EXPECT_EQ(clean.output, "clean.dic: no dead or surprising entries\n");
 
     const QString odd = files.write(
-        "odd.dic", TestDictionaries::withFiller({"brb\tbe right back", "x1\ty1", "BRB\tagain", "Y1\tz1", "\tend",
+        "odd.dic", TestDictionary::withFiller({"brb\tbe right back", "x1\ty1", "BRB\tagain", "Y1\tz1", "\tend",
                                                  "gr8 \tgreat", " b4\tbefore", "a b\tc", "abc\tdef\tghi"}) +
                        "zzz\tafter the last line\r\n");
     const Outcome found = run({"--dictionary", odd, "--check"});
@@ -122,7 +124,7 @@ TEST_F(CommandLineTranslator, CheckListsDeadAndSurprisingEntries)
 
 TEST_F(CommandLineTranslator, GivesItsVersionAndRefusesBadArguments)
 {
-    EXPECT_EQ(run({"--version"}).output, "verbolet-translate " VERBOLET_VERSION "\n");
+    EXPECT_EQ(run({"--version"}).output, QByteArray("verbolet-translate ") + Verbolet::Version + "\n");
     for (const QStringList& arguments : {QStringList{"--bogus"}, QStringList{"stray"}, QStringList{"--dictionary"}}) {
         const Outcome bad = run(arguments);
         EXPECT_EQ(bad.exitCode, 64) << arguments.join(u' ').toStdString();

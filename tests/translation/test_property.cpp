@@ -1,7 +1,7 @@
 // Random dictionaries and messages: the engine against the literal procedure, the byte stream against the text.
 
 #include "literal_reference.h"
-#include "testdictionaries.h"
+#include "dictionaryfiles.h"
 #include "translation/textdecoding.h"
 #include "translation/utf8streamtranslator.h"
 
@@ -44,7 +44,7 @@ struct Generator final {
             if (number <= leading || chance(1))
                 text += (chance(3) ? QString() : field()) + u'\t' + field() + (chance(5) ? u'\t' + field() : QString());
             else
-                text += TestDictionaries::fillerLine(number);
+                text += TestDictionary::fillerLine(number);
             text += QStringList{"\r\n", "\n", "\r"}[below(3)];
         }
         const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
@@ -80,7 +80,7 @@ struct Generator final {
 
 TEST(Property, EngineEqualsTheLiteralProcedure)
 {
-    const TestDictionaries files;
+    const DictionaryFiles files;
     Generator random{QRandomGenerator(1622)};
     for (int round = 0; round < 250; ++round) {
         const QString path = files.write("random.dic", random.dictionary());
@@ -96,7 +96,7 @@ TEST(Property, EngineEqualsTheLiteralProcedure)
 
 TEST(Property, ByteStreamEqualsTheTextEngineLineByLine)
 {
-    const TestDictionaries files;
+    const DictionaryFiles files;
     Generator random{QRandomGenerator(2023)};
     for (int round = 0; round < 60; ++round) {
         const Dictionary dictionary = loadOrFail(files.write("random.dic", random.dictionary()));

@@ -1,5 +1,5 @@
 #include "literal_reference.h"
-#include "testdictionaries.h"
+#include "dictionaryfiles.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@ QByteArray linesOf(int count, const QByteArray& lineAt17 = {})
 {
     QByteArray bytes;
     for (int number = 1; number <= count; ++number)
-        bytes += (number == 17 && !lineAt17.isNull() ? lineAt17 : TestDictionaries::fillerLine(number).toUtf8()) + "\r\n";
+        bytes += (number == 17 && !lineAt17.isNull() ? lineAt17 : TestDictionary::fillerLine(number).toUtf8()) + "\r\n";
     return bytes;
 }
 
@@ -55,7 +55,7 @@ TEST(Translate, EdgeCases)
         {"empty abbreviation on an empty message", {"\tEND"}, "", "END END"},
         {"empty abbreviation chained", {"a\t", "\tgone"}, "a", "gone gone"},
     };
-    const TestDictionaries files;
+    const DictionaryFiles files;
     for (const auto& c : cases) {
         const QString path = files.writeLines(c.dictionary);
         EXPECT_EQ(translateTyped(path, c.typed), c.expected) << c.name;
@@ -65,8 +65,8 @@ TEST(Translate, EdgeCases)
 
 TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
 {
-    const TestDictionaries files;
-    QDir(files.folder()).mkdir("folder.dic");
+    const DictionaryFiles files;
+    QDir(files.path()).mkdir("folder.dic");
     using Kind = DictionaryFault::Kind;
     const struct {
         QString file;
@@ -84,7 +84,7 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         {"folder.dic", {}, Kind::Unreadable, 0, "folder.dic: cannot be read: it is a folder, not a file"},
     };
     for (const auto& c : cases) {
-        const QString path = c.bytes.isNull() ? files.folder() + u'/' + c.file : files.write(c.file, c.bytes);
+        const QString path = c.bytes.isNull() ? files.path() + u'/' + c.file : files.write(c.file, c.bytes);
         const DictionaryOrFault loaded = Dictionary::load(path);
         ASSERT_TRUE(std::holds_alternative<DictionaryFault>(loaded)) << c.message.toStdString();
         const DictionaryFault& fault = std::get<DictionaryFault>(loaded);
@@ -101,14 +101,14 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
 TEST(Translate, LineEndsOnAReadBlocksEdge)
 {
     constexpr qsizetype BlockEdge = 64 * 1024;
-    const TestDictionaries files;
+    const DictionaryFiles files;
     for (const QByteArray lineEnd : {"\r\n", "\r", "\n"}) {
         for (const int endingLine : {1, 1622}) {
             for (qsizetype shift = -2; shift <= 2; ++shift) {
                 // Line 1 is padded so that the line end of `endingLine` starts at the edge plus `shift`.
                 QByteArray rest;
                 for (int number = 2; number <= 1622; ++number)
-                    rest += (number == 1622 ? QByteArray("last\tfinal") : TestDictionaries::fillerLine(number).toUtf8()) + lineEnd;
+                    rest += (number == 1622 ? QByteArray("last\tfinal") : TestDictionary::fillerLine(number).toUtf8()) + lineEnd;
                 const qsizetype before = endingLine == 1 ? 0 : rest.size();
                 const QByteArray first = "pad\t" + QByteArray(BlockEdge + shift - before - 4, 'x');
                 const QByteArray bytes = first + lineEnd + rest + "after\tignored" + lineEnd;

@@ -4,8 +4,8 @@
 #include "about/aboutwindow.h"
 #include "about/form2.h"
 #include "mainwindow/form1.h"
-#include "platform/filefault.h"
-#include "platform/programfolder.h"
+#include "datafiles/filefault.h"
+#include "datafiles/programfolder.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>

@@ -1,10 +1,11 @@
 // verbolet-translate: Verbolet's translation for pipes and scripts.
 
-#include "platform/programfolder.h"
+#include "datafiles/programfolder.h"
 #include "translation/cli/commandline.h"
 #include "translation/cli/dictionarycheck.h"
 #include "translation/cli/standardstreams.h"
 #include "translation/dictionary.h"
+#include "verbolet_version.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -66,7 +67,7 @@ int main(int argc, char* argv[])
         StandardStreams::writeLine(stdout, CommandLine::helpText().chopped(1));
         return Done;
     case CommandLine::Action::Version:
-        StandardStreams::writeLine(stdout, ProgramName + u' ' + QStringLiteral(VERBOLET_VERSION));
+        StandardStreams::writeLine(stdout, ProgramName + u' ' + QLatin1String(Verbolet::Version));
         return Done;
     case CommandLine::Action::Invalid:
         StandardStreams::writeLine(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.").arg(ProgramName, commandLine.error));

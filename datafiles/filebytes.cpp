@@ -1,26 +1,21 @@
-#include "controls/filebytes.h"
+#include "datafiles/filebytes.h"
 
-#include "platform/filefault.h"
+#include "datafiles/datafile.h"
+#include "datafiles/filefault.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
 QByteArray ReadFileBytes(const QString& path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw FileFault(path, QStringLiteral("file not found"));
-    if (info.isDir())
-        throw FileFault(path, QStringLiteral("is a folder, not a file"));
-    if (info.size() > maxBytes)
+    QFile file;
+    if (const QString fault = OpenDataFile(file, path); !fault.isEmpty())
+        throw FileFault(path, fault);
+    if (file.size() > maxBytes)
         throw FileFault(path, QStringLiteral("is too large (%1 bytes; at most %2 are read)")
-                                  .arg(info.size())
+                                  .arg(file.size())
                                   .arg(maxBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileFault(path, QStringLiteral("cannot be read: %1").arg(file.errorString().toLower()));
     // Read in blocks: read(maxBytes + 1) would set aside the whole limit for a file of a
     // few hundred bytes, at every start-up picture and every button press.
     constexpr qint64 BlockSize = 64 * 1024;

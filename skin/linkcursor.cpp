@@ -1,0 +1,8 @@
+#include "skin/linkcursor.h"
+
+#include "controls/cursorfile.h"
+
+QCursor LinkCursor()
+{
+    return LoadCursorFile(QStringLiteral(":/skin/hand.cur"));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "about/form2.h"
+#include "datafiles/programfolder.h"
+#include "mainwindow/ccrpprogressbar.h"
+#include "mainwindow/form1.h"
+#include "recordingplatform.h"
+#include "tempfolder.h"
+#include "testdictionary.h"
+#include "testpicture.h"
+
+#include <QTest>
+
+#include <memory>
+
+// Verbolet's main window on a program folder of the test's own (the delivered skin, cursor and
+// help page, and the dictionary that knows brb, lol and gr8), with a recording platform. Unless
+// told to wait, it has started (Form_Load) and is shown and active.
+//
+// Mouse input goes to the window of the element, as the window system delivers it, and each
+// event comes as if after a pause, so that a press is never taken for the second press of a
+// double-click.
+struct ProgramWindow {
+    enum class Start { Now, Later };
+
+    explicit ProgramWindow(Start when = Start::Now);
+
+    // Runs the window's start-up as the program does, and makes it active.
+    void start();
+    void activate();
+
+    // The path of a data file as the program forms it: "\SMS.dic", "\Skins\Default\xup.btn".
+    QString file(const QString& relative) const;
+    // Writes a skin file: "xup.btn".
+    void writeSkin(const char* name, const QByteArray& content) const;
+
+    void pressEnter() const;
+
+    // Opens the about window with the about button and waits until it is active; null when it did not open.
+    Form2* openAbout();
+
+    // The left button (unless told otherwise) on the centre of an element of either window.
+    static void mouse(QTest::MouseAction action, const QWidget* element, Qt::MouseButton button = Qt::LeftButton);
+    static void press(const QWidget* element, Qt::MouseButton button = Qt::LeftButton) { mouse(QTest::MousePress, element, button); }
+    static void release(const QWidget* element, Qt::MouseButton button = Qt::LeftButton) { mouse(QTest::MouseRelease, element, button); }
+    static void click(const QWidget* element, Qt::MouseButton button = Qt::LeftButton) { mouse(QTest::MouseClick, element, button); }
+    static void doubleClick(const QWidget* element) { mouse(QTest::MouseDClick, element); }
+    // The release away from the element, in the middle of its window.
+    static void releaseElsewhere(const QWidget* element, Qt::MouseButton button = Qt::LeftButton);
+    // At a point of the main window.
+    void mouseAt(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton) const;
+
+    // The reports made so far, those that wait for the end of the event just delivered included.
+    QStringList reports();
+
+    TempFolder folder;
+    RecordingPlatform platform;
+    std::unique_ptr<Form1> form;
+};

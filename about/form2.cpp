@@ -6,6 +6,8 @@
 #include "controls/image.h"
 #include "controls/label.h"
 
+#include <QCloseEvent>
+
 namespace {
 
 const QColor MailLinkPressed(0, 160, 160);
@@ -65,6 +67,12 @@ void Form2::imgX_Click()
 {
     Fader1->FadeOut();
     hide();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    imgX_Click();
 }
 
 void Form2::Label5_MouseDown(int, int, QPoint)

@@ -35,6 +35,8 @@ protected:
     // FileFault for a missing or unreadable skin file or OpenURL.cur.
     void Form_Load() override;
     void Form_Activate() override;
+    // A close request from the desktop closes the window as its close button does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectHandlers();

@@ -63,7 +63,101 @@ void refuseCutBitmap(const QString& path, const QByteArray& bytes, const BitmapH
         return;
     const qint64 rowBytes = (header.width * header.bitCount + 31) / 32 * 4;
     if (qint64(header.pixelsAt) + rowBytes * header.height > bytes.size())
-        throw FileFault(path, QStringLiteral("is a damaged picture: the file ends before its pixels do"));
+        throw FileFault(path, QStringLiteral("is a damaged picture: the file ends before its picture does"));
+}
+
+// Qt shows a GIF cut off in the middle of its picture as far as it got, without a word, so the
+// file's blocks are walked: it is cut when it ends inside a block, before that block's end.
+// Anything after the last complete block (a missing trailer, say) does no harm.
+class GifBlocks final {
+public:
+    explicit GifBlocks(const QByteArray& bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    bool endInsideABlock()
+    {
+        constexpr int HeaderBytes = 13;
+        if (m_bytes.size() < HeaderBytes)
+            return true;
+        m_at = HeaderBytes + colourTableBytes(byte(10));
+        while (m_at < m_bytes.size()) {
+            switch (byte(m_at++)) {
+            case 0x21: ++m_at; if (!skipSubBlocks()) return true; break; // an extension: label, data
+            case 0x2C: if (!skipImage()) return true; break;
+            default: return false; // the trailer, or bytes after the last block
+            }
+        }
+        return m_at > m_bytes.size();
+    }
+
+private:
+    static qsizetype colourTableBytes(quint8 flags) { return flags & 0x80 ? 3 * (qsizetype(2) << (flags & 7)) : 0; }
+    quint8 byte(qsizetype at) const { return at < m_bytes.size() ? quint8(m_bytes[at]) : 0; }
+
+    // An image: its descriptor, its colour table, the LZW code size, then its data.
+    bool skipImage()
+    {
+        constexpr int DescriptorBytes = 9;
+        if (m_at + DescriptorBytes > m_bytes.size())
+            return false;
+        m_at += DescriptorBytes + colourTableBytes(byte(m_at + 8)) + 1;
+        return skipSubBlocks();
+    }
+
+    // Sub-blocks, each its length and then its bytes, up to one of length 0.
+    bool skipSubBlocks()
+    {
+        for (;;) {
+            if (m_at >= m_bytes.size())
+                return false;
+            const quint8 length = byte(m_at++);
+            if (length == 0)
+                return true;
+            m_at += length;
+        }
+    }
+
+    const QByteArray& m_bytes;
+    qsizetype m_at = 0;
+};
+
+// What the picture decoders log while they read: a warning there (libjpeg's "Corrupt JPEG
+// data: premature end of data segment") means they met damage and guessed the rest.
+class DecoderWarnings final {
+public:
+    DecoderWarnings() { s_warnings = &m_warnings; s_previous = qInstallMessageHandler(&DecoderWarnings::handle); }
+    ~DecoderWarnings()
+    {
+        qInstallMessageHandler(s_previous);
+        s_warnings = nullptr;
+    }
+    DecoderWarnings(const DecoderWarnings&) = delete;
+    DecoderWarnings& operator=(const DecoderWarnings&) = delete;
+
+    const QStringList& warnings() const { return m_warnings; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        const bool fromDecoder = context.category && QByteArrayView(context.category).startsWith("qt.gui.imageio");
+        if (fromDecoder && type != QtDebugMsg && type != QtInfoMsg && s_warnings)
+            s_warnings->append(message);
+        else if (s_previous)
+            s_previous(type, context, message);
+    }
+
+    static inline QStringList* s_warnings = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+    QStringList m_warnings;
+};
+
+QString firstLetterLowered(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
 }
 
 void refuseBadBitmap(const QString& path, const QByteArray& bytes)
@@ -89,10 +183,15 @@ QPixmap LoadPicture(const QString& path)
         throw FileFault(path, QStringLiteral("is not a picture Qt can read"));
     if (reader.format() == "bmp")
         refuseBadBitmap(path, bytes);
+    if (reader.format() == "gif" && GifBlocks(bytes).endInsideABlock())
+        throw FileFault(path, QStringLiteral("is a damaged picture: the file ends before its picture does"));
     refuseOversize(path, reader.size());
+    const DecoderWarnings decoder;
     const QImage image = reader.read();
     if (image.isNull())
-        throw FileFault(path, QStringLiteral("is not a readable picture: %1").arg(reader.errorString().toLower()));
+        throw FileFault(path, QStringLiteral("is a damaged picture: %1").arg(reader.errorString().toLower()));
+    if (!decoder.warnings().isEmpty())
+        throw FileFault(path, QStringLiteral("is a damaged picture: %1").arg(firstLetterLowered(decoder.warnings().front())));
     refuseOversize(path, image.size());
     return QPixmap::fromImage(image);
 }

@@ -77,6 +77,9 @@ protected:
     void Form_Load() override;
     // Every activation fades the window in.
     void Form_Activate() override;
+    // A close request from the desktop (Alt+F4, the taskbar's Close) ends the program as the
+    // close button does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectHandlers();

@@ -6,6 +6,8 @@
 #include "controls/label.h"
 #include "mainwindow/twips.h"
 
+#include <QCloseEvent>
+
 namespace {
 
 constexpr int RolledUpHeight = 255; // twips: the title bar alone stays in view
@@ -108,4 +110,10 @@ void Form1::imgX_Click()
     Fader1->FadeOut();
     NoSysIcon(true);
     platform().ExitProcess(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    imgX_Click();
 }

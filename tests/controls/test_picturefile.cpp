@@ -51,6 +51,37 @@ TEST(LoadPicture, RecognisesTheFormatFromTheContentWhateverTheExtension)
         EXPECT_EQ(LoadPicture(folder.write(c.name, encodedPicture(c.size, Qt::darkBlue, c.format))).size(), c.size) << c.name;
 }
 
+// An 8 × 4 picture, two colours, as a GIF (Qt reads GIF but cannot write it).
+const QByteArray Gif = QByteArray::fromHex("474946383961080004" "00f00000ff000000" "00ff21f904000000" "00002c0000000008"
+                                           "0004000002068" "48f10c96d05003b");
+
+// Every format tells a picture cut short the same way, including those whose decoder would
+// show what it got without a word (GIF, BMP: the rest of the picture blank) or with only a
+// warning (JPEG).
+TEST(LoadPicture, APictureCutShortIsDamagedInEveryFormat)
+{
+    TempFolder folder;
+    const struct {
+        const char* format;
+        QByteArray bytes;
+        qsizetype kept; // bytes left of the file
+        QString fault;  // empty: it loads
+    } cases[] = {
+        {"BMP", encodedPicture({40, 30}, Qt::darkBlue, "BMP"), 2000, "is a damaged picture"},
+        {"PNG", encodedPicture({40, 30}, Qt::darkBlue, "PNG"), 60, "is a damaged picture"},
+        {"JPEG", encodedPicture({160, 120}, Qt::darkBlue, "JPEG"), 700, "is a damaged picture: corrupt JPEG data"},
+        {"GIF", Gif, 42, "is a damaged picture: the file ends before its picture does"}, // inside its pixels
+        {"GIF", Gif, 46, {}}, // only its trailer missing
+        {"GIF", Gif, Gif.size(), {}},
+    };
+    for (const auto& c : cases) {
+        const QString path = folder.write("face.btn", c.bytes.first(std::min(c.kept, c.bytes.size())));
+        const QString fault = faultOf([&] { LoadPicture(path); });
+        EXPECT_TRUE(fault.startsWith(c.fault.isEmpty() ? QStringLiteral("(no fault)") : c.fault))
+            << c.format << " of " << c.kept << " bytes: " << fault.toStdString();
+    }
+}
+
 TEST(LoadPicture, RefusesPicturesWiderOrTallerThanAllowed)
 {
     TempFolder folder;

@@ -22,6 +22,20 @@ TEST_F(FaderTest, LoadLayersTheParentAndMakesItTransparentWhereLayeringIsSupport
     }
 }
 
+// A fade-in at speed 1 ends on the level of the opacity: percent / 100 * 255, rounded to the
+// nearest, ties to even (a truncating or a rounding-up formula fails some rows).
+TEST_F(FaderTest, TheLevelOfAnOpacityRoundsToTheNearestTiesToEven)
+{
+    const std::pair<int, int> levels[] = {{25, 64}, {30, 76}, {50, 128}, {70, 178}, {90, 230}, {99, 252}, {100, 255}};
+    for (const auto& [percent, level] : levels) {
+        Fader& f = loadedFader({{"fadeinspeed", 1}, {"opacity", percent}});
+        forgetCalls();
+        f.FadeIn();
+        ASSERT_FALSE(alphas().empty());
+        EXPECT_EQ(alphas().back(), level) << percent << "%";
+    }
+}
+
 TEST_F(FaderTest, StoredSettingsLoadAsTheyAreWithKeysInAnyCase)
 {
     const struct {

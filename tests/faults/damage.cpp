@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr qsizetype Megabyte = 1024 * 1024;
@@ -45,6 +47,11 @@ void inflict(const Damage& damage, const QString& path)
     switch (damage.way) {
     case Damage::Way::Absent: return;
     case Damage::Way::Folder: QDir().mkpath(path); return;
+    case Damage::Way::Fifo: ::mkfifo(QFile::encodeName(path).constData(), 0600); return;
+    case Damage::Way::LinkLoop:
+        QFile::link(path + ".loop", path);
+        QFile::link(path, path + ".loop");
+        return;
     // Reading a process's own memory at address 0 fails with an input/output error, for root too.
     case Damage::Way::ReadError: QFile::link(QStringLiteral("/proc/self/mem"), path); return;
     case Damage::Way::Content:
@@ -62,6 +69,7 @@ void mend(const QString& path, const QByteArray& content)
         QDir(path).removeRecursively();
     else
         QFile::remove(path);
+    QFile::remove(path + ".loop");
     if (content.isNull())
         return;
     QDir().mkpath(info.path());
@@ -115,10 +123,17 @@ QByteArray bitmapClaiming(qint32 side)
 
 } // namespace
 
+// The states that would freeze the window if a file were opened as it stands.
+const std::vector<Damage> StrangeFiles{
+    {"FifoInItsPlace", Damage::Way::Fifo, {}, "is not a regular file"},
+    {"LinkLoop", Damage::Way::LinkLoop, {}, "its symbolic links form a loop"},
+};
+
 std::vector<Damage> pictureDamages()
 {
     const QString picture = QStringLiteral("Skins/Default/xup.btn");
     return withCommonDamages([=] { return deliveredFile(picture); }, {
+            StrangeFiles[0], StrangeFiles[1],
             {"Empty", Damage::Way::Content, [] { return QByteArray(""); }, "is not a picture"},
             {"Truncated", Damage::Way::Content,
                 [=] { return deliveredFile(picture).first(deliveredFile(picture).size() / 2); }, "is a damaged picture"},
@@ -137,6 +152,7 @@ std::vector<Damage> cursorDamages()
     const QString cursor = QStringLiteral("OpenURL.cur");
     const auto firstImage = [=] { return qFromLittleEndian<quint32>(deliveredFile(cursor).constData() + 18); };
     return withCommonDamages([=] { return deliveredFile(cursor); }, {
+            StrangeFiles[0], StrangeFiles[1],
             {"Empty", Damage::Way::Content, [] { return QByteArray(""); }, "is not a cursor file"},
             {"Truncated", Damage::Way::Content,
                 [=] { return deliveredFile(cursor).first(deliveredFile(cursor).size() / 2); }, "is a damaged cursor file"},

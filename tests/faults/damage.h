@@ -18,6 +18,8 @@ struct Damage final {
         NoPermission, // the file holds `content`, but nobody may read it
         ReadError,    // opening works, reading fails (the disk gives an input/output error)
         Folder,       // a folder stands where the file should be
+        Fifo,         // a FIFO with no writer stands there: opening it to read would wait for ever
+        LinkLoop,     // a symbolic link to a link back to it
     };
 
     std::string name; // the row's name in the test's name: "Missing", "Empty", ...

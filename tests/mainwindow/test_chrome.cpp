@@ -3,6 +3,8 @@
 #include "programwindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,14 +98,22 @@ TEST(TitleBar, DoubleClicksOnTheTitleLabelRollTheWindowUpAndDownAgain)
     EXPECT_EQ(w.platform.callsNamed("SendMessageA").size(), 3u);
 }
 
+// The close button with either mouse button, and a close request from the desktop, run the one
+// close sequence.
 TEST(Close, ARolledUpWindowStillMinimisesThenCloseHidesReadyFadesOutRemovesTheIconAndEnds)
 {
-    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+    const std::pair<const char*, std::function<void(ProgramWindow&)>> closings[] = {
+        {"left click", [](ProgramWindow& w) { ProgramWindow::click(w.form->imgX); }},
+        {"right click", [](ProgramWindow& w) { ProgramWindow::click(w.form->imgX, Qt::RightButton); }},
+        {"desktop's close request", [](ProgramWindow& w) { w.form->close(); }},
+    };
+    for (const auto& [how, close] : closings) {
+        SCOPED_TRACE(how);
         ProgramWindow w;
         ProgramWindow::doubleClick(w.form->Label4);
         ASSERT_EQ(w.form->height(), 17);
         const auto calls = w.platform.calls.size();
-        ProgramWindow::click(w.form->img_, button);
+        ProgramWindow::click(w.form->img_);
         EXPECT_TRUE(w.form->windowState() & Qt::WindowMinimized);
         EXPECT_EQ(w.platform.calls.size(), calls) << "minimising neither fades nor touches the icon";
         w.form->showNormal();
@@ -112,14 +122,14 @@ TEST(Close, ARolledUpWindowStillMinimisesThenCloseHidesReadyFadesOutRemovesTheIc
 
         w.form->lbReady->setVisible(true);
         w.platform.clear();
-        expectCloseEndsTheProgram(w, [&] {
+        expectProgramEnds(w.platform, 0, [&, close = close] { close(w); }, [&] {
             EXPECT_FALSE(w.form->lbReady->isVisible());
             EXPECT_EQ(w.platform.alphas("Form1"), fadeOut(253));
             EXPECT_TRUE(w.form->isVisible());
             ASSERT_GE(w.platform.calls.size(), 2u);
             EXPECT_EQ(w.platform.calls.end()[-2].text(), "Shell_NotifyIconA(2, TrayIcon)");
             EXPECT_EQ(w.platform.calls.end()[-1].text(), "ExitProcess(0)") << "and nothing after it";
-        }, button);
+        });
     }
 }
 
@@ -137,33 +147,71 @@ TEST(Close, ClosingWhileTheAboutWindowIsOpenEndsBoth)
     });
 }
 
-// The fade-out lets events run between its steps: a second click there fades out again from
-// where the first fade stands; a double-click the close button ignores. The program ends once.
-TEST(Close, ASecondClickDuringTheFadeOutEndsTheProgramOnce)
+// The fade-out lets events run between its steps: a second click or a close request there fades
+// out again from where the first fade stands; a double-click the close button ignores. The
+// program ends once.
+TEST(Close, ASecondCloseDuringTheFadeOutEndsTheProgramOnce)
 {
-    for (const bool doubleClick : {false, true}) {
-        SCOPED_TRACE(doubleClick ? "double-click" : "second click");
+    enum class Second { Click, DoubleClick, CloseRequest };
+    for (const Second second : {Second::Click, Second::DoubleClick, Second::CloseRequest}) {
+        SCOPED_TRACE(int(second));
         ProgramWindow w;
         int fadeSteps = 0;
         w.platform.onDoEvents = [&] {
             if (++fadeSteps != 10)
                 return;
-            if (doubleClick)
+            if (second == Second::DoubleClick)
                 QTest::mouseClick(w.form->windowHandle(), Qt::LeftButton, {}, w.form->imgX->geometry().center());
-            else
+            else if (second == Second::Click)
                 ProgramWindow::click(w.form->imgX);
+            else
+                w.form->close();
         };
         w.platform.clear();
 
         std::vector<int> expected = fadeOut(253);
         expected.resize(10); // 253 ... 217
-        const std::vector<int> rest = fadeOut(doubleClick ? 213 : 217);
+        const std::vector<int> rest = fadeOut(second == Second::DoubleClick ? 213 : 217);
         expected.insert(expected.end(), rest.begin(), rest.end());
         expectCloseEndsTheProgram(w, [&] {
             EXPECT_EQ(w.platform.callsNamed("ExitProcess"), std::vector<std::string>{"ExitProcess(0)"});
             EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2, TrayIcon)"});
             EXPECT_EQ(w.platform.alphas("Form1"), expected);
         });
+    }
+}
+
+// A face file that cannot be read is reported only once the click that follows the release has
+// run its action: a report during the press would take the release, and so the click, from the
+// button. Each new fault of the file is reported once.
+TEST(PictureButtons, AMissingFaceIsReportedAfterTheClickOncePerFault)
+{
+    const std::pair<Image* Form1::*, std::string> buttons[] = {{&Form1::imgI, "SetLayeredWindowAttributes"},
+        {&Form1::ImgH, "ShellExecuteA"}};
+    for (const auto& [element, action] : buttons) {
+        ProgramWindow w;
+        Image* button = w.form.get()->*element;
+        const ButtonFaces& faces = element == &Form1::imgI ? Skin::AboutButton : Skin::HelpButton;
+        const QString face = w.file(QStringLiteral("\\Skins\\Default\\") + faces.pressed.name);
+        QFile::remove(face);
+        w.platform.clear();
+        ProgramWindow::click(button);
+        ASSERT_EQ(w.reports().size(), 1) << action;
+        EXPECT_TRUE(w.platform.errors[0].contains(face) && w.platform.errors[0].contains("file not found"));
+        std::vector<std::string> order;
+        for (const auto& call : w.platform.calls)
+            if (call.name == action || call.name == "ReportError")
+                order.push_back(call.name);
+        ASSERT_FALSE(order.empty());
+        EXPECT_EQ(order.front(), action) << "the click's action runs before the report";
+
+        ProgramWindow::click(button);
+        EXPECT_EQ(w.reports().size(), 1) << "the same fault again";
+        QDir().mkpath(face);
+        ProgramWindow::click(button);
+        ProgramWindow::click(button);
+        ASSERT_EQ(w.reports().size(), 2) << "a new fault of the file";
+        EXPECT_TRUE(w.platform.errors[1].contains("is a folder"));
     }
 }
 

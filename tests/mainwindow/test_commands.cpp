@@ -74,6 +74,9 @@ TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
             "LOL  brb ", "laughing out loud be right back"},
         {"caption, left button", caption(Qt::LeftButton), "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
         {"caption, right button", caption(Qt::RightButton), "brb", 1, "brb ", "be right back"},
+        {"caption, middle button: no command", caption(Qt::MiddleButton), "brb", 1, "brb", ""},
+        {"caption double-clicked: one command", [](ProgramWindow& w) { ProgramWindow::doubleClick(w.form->Label3); },
+            "brb", 1, "brb ", "be right back"},
         {"Alt+T, the letter not typed", [](ProgramWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_T, Qt::AltModifier); },
             "brb", 1, "brb ", "be right back"},
         {"each translation adds a space", enter, "gr8", 2, "gr8  ", "great"},
@@ -91,6 +94,24 @@ TEST(Form1Commands, EnterTheTranslateCaptionAndItsAccessLetterTranslate)
         EXPECT_EQ(w.form->ccrpProgressBar1->value(), 0);
         EXPECT_TRUE(w.platform.errors.isEmpty());
     }
+}
+
+TEST(Form1Commands, TheProgressBarIsFullWhileATranslationRuns)
+{
+    ProgramWindow w;
+    struct Painted final : QObject {
+        std::vector<int> values;
+        bool eventFilter(QObject* bar, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                values.push_back(static_cast<ccrpProgressBar*>(bar)->value());
+            return false;
+        }
+    } painted;
+    w.form->ccrpProgressBar1->installEventFilter(&painted);
+    w.form->Text1->setText("brb");
+    w.pressEnter();
+    EXPECT_EQ(painted.values, (std::vector<int>{100, 0})) << "shown at once, though no event is handled meanwhile";
 }
 
 TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
@@ -113,6 +134,7 @@ TEST(Form1Commands, ClearAndItsAccessLetterEmptyBothBoxesForGood)
     }
 }
 
+// The faces come from the hidden holders, which start-up filled: the skin files are not read again.
 TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeld)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
@@ -120,6 +142,8 @@ TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeld)
         const QImage up = w.form->invup->picture().toImage();
         const QImage down = w.form->invdown->picture().toImage();
         ASSERT_NE(up, down);
+        w.writeSkin(Skin::CaptionFace.released.name, encodedPicture({73, 17}, Qt::red));
+        w.writeSkin(Skin::CaptionFace.pressed.name, encodedPicture({73, 17}, Qt::green));
         for (const auto& [caption, face] : {std::pair{w.form->Label3, w.form->imgApply}, {w.form->Label2, w.form->imgVerify}}) {
             SCOPED_TRACE(caption->objectName().toStdString() + " " + std::to_string(button));
             EXPECT_EQ(face->picture().toImage(), up);

@@ -8,7 +8,8 @@
   prose.txt        3000 sentences of public-domain English, 1000 from each of three
                    Project Gutenberg books, one sentence a line.
 
-A word (token) is a run of letters and digits, with inner apostrophes, in the message
+A word (token) is a run of letters and digits, with inner apostrophes and hyphens, or a
+number with inner . : or , (2.15, 7:30, 10,000), in the message
 lower-cased after its HTML entities (&lt; &amp;) are decoded and its apostrophes made
 plain (the collection writes some as \\' and some typographic): "Ok...i'm" gives "ok" and "i'm".
 
@@ -26,7 +27,7 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 CORPUS = HERE / "corpus"
 
-TOKEN = re.compile(r"[a-z0-9]+(?:'[a-z0-9]+)*")
+TOKEN = re.compile(r"\d+(?:[.:,]\d+)+|[a-z0-9]+(?:['-][a-z0-9]+)*")
 APOSTROPHES = str.maketrans({"\u2019": "'", "\u2018": "'", "`": "'"})
 
 # File name, Gutenberg number: novels of 1813, 1892 and 1908 whose authors died before 1943.

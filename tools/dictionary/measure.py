@@ -15,7 +15,7 @@ Prints four figures, each against its goal:
 
 A chat token is shorthand when it has a letter; is not a number, time or amount (5pm, 2nd,
 30ish); is not in the word lists of the wamerican and wbritish packages (a possessive or
-contraction of a listed word counts as listed), except u r ur k n c y, which always count;
+contraction of a listed word, or listed words joined by hyphens, count as listed), except u r ur k n c y, which always count;
 is not in corpus/not_shorthand.tsv (names, other languages, interjections, ...); and occurs
 at least twice in the corpus, since a one-off is more often a slip than shorthand. The
 share over every shorthand token, one-offs included, is printed beside it.
@@ -39,7 +39,7 @@ CORPUS = HERE / "corpus"
 WORD_LISTS = [Path("/usr/share/dict/american-english"), Path("/usr/share/dict/british-english")]
 
 ALWAYS_SHORTHAND = {"u", "r", "ur", "k", "n", "c", "y"}
-NUMBER = re.compile(r"\d+(?:st|nd|rd|th|s|am|pm|p|k|ish|mins?|hrs?|mb|kb|gb|km|m|g|d|yrs|pc)?")
+NUMBER = re.compile(r"\d+(?:[.:,]\d+)*(?:st|nd|rd|th|s|am|pm|p|k|ish|mins?|hrs?|mb|kb|gb|km|m|g|d|yrs|pc)?")
 CONTRACTION_ENDS = ("s", "ll", "re", "ve", "d", "m", "t")
 
 COVERAGE_GOAL = 0.92
@@ -101,7 +101,7 @@ def kind_of(token, words, listed):
         return "shorthand"
     if not re.search("[a-z]", token) or NUMBER.fullmatch(token):
         return "number"
-    if token in words:
+    if token in words or all(part in words for part in token.split("-")):
         return "word"
     if "'" in token:
         base, end = token.rsplit("'", 1)

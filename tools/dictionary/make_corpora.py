@@ -3,8 +3,12 @@
 
   chat_tokens.tsv  every word of the ham (not spam) messages of the SMS Spam Collection
                    (the file SMSSpamCollection: "label<TAB>message" a line), counted:
-                   "token<TAB>count", most frequent first. Only this table is kept, never a
-                   message, since the copy it comes from carries no licence of its own.
+                   "token<TAB>count<TAB>occurrences standing alone", most frequent first; the
+                   last field numbers the token's occurrences (1 the first in the file) that
+                   are a whole word between spaces, as verbolet-translate would match them
+                   ("2", not "2%" or "u?"), as ranges like 1-3,5, or "-" for none. Only this
+                   table is kept, never a message, since the copy it comes from carries no
+                   licence of its own.
   prose.txt        3000 sentences of public-domain English, 1000 from each of three
                    Project Gutenberg books, one sentence a line.
 
@@ -39,9 +43,36 @@ BOOKS = [
 SENTENCES_PER_BOOK = 1000
 
 
+# Faces such as :-) :P B-) ;D xD <3, which are no words: without this, "B-)" would count as "b".
+EMOTICON = re.compile(r"(?:[:;=][-^']?[()\[\]dpo/\\|*$@3sx]|[b8]-\)|\b[b8]\)|\bxd|<3)(?![a-z0-9])")
+
+
+def plain(message):
+    return html.unescape(message).replace("\\'", "'").translate(APOSTROPHES).lower()
+
+
 def chat_tokens(message):
-    text = html.unescape(message).replace("\\'", "'").translate(APOSTROPHES).lower()
-    return TOKEN.findall(text)
+    return TOKEN.findall(EMOTICON.sub(" ", plain(message)))
+
+
+def tokens_standing_alone(message):
+    """(token, whether it is a whole word between spaces, as verbolet-translate sees words)."""
+    found = []
+    for word in plain(message).split(" "):
+        tokens = TOKEN.findall(EMOTICON.sub(" ", word))
+        found += [(token, tokens == [word]) for token in tokens]
+    return found
+
+
+def ranges(numbers):
+    """1,2,3,5 as "1-3,5"."""
+    parts = []
+    for n in numbers:
+        if parts and parts[-1][1] == n - 1:
+            parts[-1][1] = n
+        else:
+            parts.append([n, n])
+    return ",".join(f"{a}-{b}" if a != b else f"{a}" for a, b in parts)
 
 
 def ham_messages(path):
@@ -51,10 +82,15 @@ def ham_messages(path):
 
 def write_token_table(sms_path):
     counts = collections.Counter()
+    alone = collections.defaultdict(list)
     for message in ham_messages(sms_path):
-        counts.update(chat_tokens(message))
+        for token, whole in tokens_standing_alone(message):
+            counts[token] += 1
+            if whole:
+                alone[token].append(counts[token])
     rows = sorted(counts.items(), key=lambda item: (-item[1], item[0]))
-    (CORPUS / "chat_tokens.tsv").write_text("".join(f"{t}\t{n}\n" for t, n in rows), encoding="ascii")
+    text = "".join(f"{t}\t{n}\t{ranges(alone[t]) or '-'}\n" for t, n in rows)
+    (CORPUS / "chat_tokens.tsv").write_text(text, encoding="ascii")
     return rows
 
 

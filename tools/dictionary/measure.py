@@ -10,8 +10,10 @@ Prints four figures, each against its goal:
   prose changes     words of ordinary English (corpus/prose.txt) that the translator changes,
                     per 1000 words, each listed with its reason from prose_changes.tsv
                     (goal: 1 or fewer, every one with a reason)
-  precision         of a seeded sample of 200 expansions in real messages, the share judged
-                    right in corpus/judgements.tsv (goal: 95% or more, every one judged)
+  precision         of a seeded sample of 200 expansions in real messages (occurrences of
+                    an expanded token that stand alone as a word, as the translator matches
+                    words), the share judged right in corpus/judgements.tsv (goal: 95% or
+                    more, every one judged)
 
 A chat token is shorthand when it has a letter; is not a number, time or amount (5pm, 2nd,
 30ish); is not in the word lists of the wamerican and wbritish packages (a possessive or
@@ -110,8 +112,17 @@ def kind_of(token, words, listed):
     return listed.get(token, "shorthand")
 
 
+def numbers_in(ranges):
+    """"1-3,5" as 1, 2, 3, 5; "-" as none."""
+    for part in ranges.split(",") if ranges != "-" else ():
+        first, _, last = part.partition("-")
+        yield from range(int(first), int(last or first) + 1)
+
+
 def chat_tokens():
-    return [(token, int(count)) for token, count in read_table(CORPUS / "chat_tokens.tsv", 2)]
+    """(token, count, numbers of its occurrences that stand alone as a word) for every token."""
+    return [(token, int(count), set(numbers_in(alone)))
+            for token, count, alone in read_table(CORPUS / "chat_tokens.tsv", 3)]
 
 
 def percent(part, whole):
@@ -122,8 +133,8 @@ def measure_coverage(translator, top):
     tokens = chat_tokens()
     words = english_words()
     listed = {token: kind for token, kind in read_table(CORPUS / "not_shorthand.tsv", 2)}
-    expanded = translator.words(token for token, _ in tokens)
-    shorthand = [(t, n) for t, n in tokens if kind_of(t, words, listed) == "shorthand"]
+    expanded = translator.words(token for token, _, _ in tokens)
+    shorthand = [(t, n) for t, n, _ in tokens if kind_of(t, words, listed) == "shorthand"]
     recurring = [(t, n) for t, n in shorthand if n >= 2]
 
     def share(rows):
@@ -182,8 +193,9 @@ def measure_prose(translator):
 
 
 def sample(tokens, expanded):
-    """The seeded sample: (token, occurrence number) of expanded tokens, by a hash of both."""
-    population = [(t, k) for t, n in tokens if expanded[t] != t for k in range(1, n + 1)]
+    """The seeded sample of expansions verbolet-translate makes: (token, occurrence number) of
+    the occurrences of expanded tokens that stand alone as a word, ordered by a hash of both."""
+    population = [(t, k) for t, _, alone in tokens if expanded[t] != t for k in alone]
     key = lambda item: hashlib.sha256(f"{SAMPLE_SEED}:{item[0]}:{item[1]}".encode()).hexdigest()
     return sorted(sorted(population, key=key)[:SAMPLE_SIZE])
 
@@ -249,7 +261,7 @@ def main(argv):
         if not args.sms:
             sys.exit("--show-sample needs --sms")
         tokens = chat_tokens()
-        show_sample(args.sms, tokens, translator.words(t for t, _ in tokens))
+        show_sample(args.sms, tokens, translator.words(t for t, _, _ in tokens))
         return 0
 
     print(f"Dictionary {args.dictionary}, translated by {args.translator}\n")

@@ -32,6 +32,7 @@ public:
     void NoSysIcon(bool maxIcon);
     const SysTray& sysTray() const { return m_sysTray; }
     // The one about window of the run, as the about button opens it.
+    AboutWindow& aboutWindow() { return m_aboutWindow; }
     const AboutWindow& aboutWindow() const { return m_aboutWindow; }
 
     // The window's height in twips as start-up recorded it, as the text of the number, and

@@ -1,7 +1,6 @@
 // Draws the main window as the program's start-up leaves it (skin, date and time),
 // holding a sample translation, into a PNG file; with --about, the about window
 // opened over it.
-#include "about/aboutwindow.h"
 #include "about/form2.h"
 #include "mainwindow/form1.h"
 #include "datafiles/filefault.h"
@@ -39,7 +38,7 @@ int main(int argc, char** argv)
     QtPlatform platform;
     Form1 window(platform, ProgramFolder::path());
     try {
-        window.show(); // the program's own start-up: skin, date, and the clock's first tick
+        window.load(); // the program's own start-up: skin, date, and the clock's first tick
     } catch (const FileFault& fault) {
         std::fprintf(stderr, "verbolet-screenshot: %s\n", qUtf8Printable(fault.message()));
         return 1;
@@ -50,8 +49,8 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     QWidget* shot = &window;
-    AboutWindow about(platform, ProgramFolder::path(), &window);
     if (aboutWindowShot) {
+        AboutWindow& about = window.aboutWindow();
         about.open(); // a load failure is reported on stderr
         if (!about.form())
             return 1;

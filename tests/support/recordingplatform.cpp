@@ -6,17 +6,9 @@
 
 namespace {
 
-std::string str(long long value) { return std::to_string(value); }
-
-std::string nameOf(const QWidget* window)
-{
-    return window ? window->objectName().toStdString() : std::string("null");
-}
-
-std::string quoted(const QString& text)
-{
-    return text.isNull() ? std::string("null") : '"' + text.toStdString() + '"';
-}
+std::string text(long long value) { return std::to_string(value); }
+std::string text(const QWidget* window) { return window ? window->objectName().toStdString() : "null"; }
+std::string text(const QString& string) { return string.isNull() ? "null" : '"' + string.toStdString() + '"'; }
 
 } // namespace
 
@@ -28,21 +20,19 @@ std::string RecordingPlatform::Call::text() const
     return out + ')';
 }
 
-void RecordingPlatform::record(std::string name, std::vector<std::string> args)
+template <class... Args>
+void RecordingPlatform::record(std::string name, const Args&... args)
 {
-    calls.push_back({std::move(name), std::move(args)});
+    calls.push_back({std::move(name), {text(args)...}});
 }
 
-bool RecordingPlatform::HasLayeredWindows()
-{
-    return layeredWindows;
-}
+bool RecordingPlatform::HasLayeredWindows() { return layeredWindows; }
 
-void RecordingPlatform::Sleep(win32::DWORD milliseconds) { record("Sleep", {str(milliseconds)}); }
+void RecordingPlatform::Sleep(win32::DWORD milliseconds) { record("Sleep", milliseconds); }
 
 void RecordingPlatform::ExitProcess(win32::UINT exitCode)
 {
-    record("ExitProcess", {str(exitCode)});
+    record("ExitProcess", exitCode);
     if (onExitProcess)
         onExitProcess(exitCode);
     throw ProgramEnded{exitCode};
@@ -50,50 +40,49 @@ void RecordingPlatform::ExitProcess(win32::UINT exitCode)
 
 win32::LONG RecordingPlatform::GetWindowLongA(QWidget* window, int index)
 {
-    record("GetWindowLongA", {nameOf(window), str(index)});
+    record("GetWindowLongA", window, index);
     return index == win32::GWL_EXSTYLE ? ExtendedStyle::of(window) : 0;
 }
 
 win32::LONG RecordingPlatform::SetWindowLongA(QWidget* window, int index, win32::LONG newLong)
 {
-    record("SetWindowLongA", {nameOf(window), str(index), str(newLong)});
-    if (index != win32::GWL_EXSTYLE)
-        return 0;
+    record("SetWindowLongA", window, index, newLong);
     const win32::LONG old = ExtendedStyle::of(window);
-    ExtendedStyle::set(window, newLong);
+    if (index == win32::GWL_EXSTYLE)
+        ExtendedStyle::set(window, newLong);
     return old;
 }
 
 win32::BOOL RecordingPlatform::SetLayeredWindowAttributes(QWidget* window, win32::COLORREF key, win32::BYTE alpha,
     win32::DWORD flags)
 {
-    record("SetLayeredWindowAttributes", {nameOf(window), str(key), str(alpha), str(flags)});
+    record("SetLayeredWindowAttributes", window, key, alpha, flags);
     return 1;
 }
 
 win32::BOOL RecordingPlatform::ReleaseCapture()
 {
-    record("ReleaseCapture", {});
+    record("ReleaseCapture");
     return 1;
 }
 
 win32::LRESULT RecordingPlatform::SendMessageA(QWidget* window, win32::UINT message, win32::WPARAM wParam,
     win32::LPARAM lParam)
 {
-    record("SendMessageA", {nameOf(window), str(message), str(wParam), str(lParam)});
+    record("SendMessageA", window, message, (long long)wParam, lParam);
     return 0;
 }
 
 void RecordingPlatform::DoEvents()
 {
-    record("DoEvents", {});
+    record("DoEvents");
     if (onDoEvents)
         onDoEvents();
 }
 
 win32::BOOL RecordingPlatform::Shell_NotifyIconA(win32::DWORD message, const win32::NOTIFYICONDATA& data)
 {
-    record("Shell_NotifyIconA", {str(message), nameOf(data.hWnd)});
+    record("Shell_NotifyIconA", message, data.hWnd);
     notifyRecords.push_back(data);
     if (onNotifyIcon)
         onNotifyIcon();
@@ -103,14 +92,13 @@ win32::BOOL RecordingPlatform::Shell_NotifyIconA(win32::DWORD message, const win
 win32::HINSTANCE RecordingPlatform::ShellExecuteA(QWidget* owner, const QString& operation, const QString& file,
     const QString& parameters, const QString& directory, int showCommand)
 {
-    record("ShellExecuteA",
-        {nameOf(owner), quoted(operation), quoted(file), quoted(parameters), quoted(directory), str(showCommand)});
+    record("ShellExecuteA", owner, operation, file, parameters, directory, showCommand);
     return 42;
 }
 
 void RecordingPlatform::ReportError(const QString& message)
 {
-    record("ReportError", {message.toStdString()});
+    calls.push_back({"ReportError", {message.toStdString()}});
     errors << message;
 }
 

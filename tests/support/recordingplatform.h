@@ -61,5 +61,6 @@ public:
     void clear();
 
 private:
-    void record(std::string name, std::vector<std::string> args);
+    template <class... Args>
+    void record(std::string name, const Args&... args);
 };

@@ -1,0 +1,331 @@
+#include "translation/bytetranslator.h"
+
+#include "translation/separators.h"
+#include "translation/textcase.h"
+#include "translation/textdecoding.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+// The functions of the inner loop must be inlined for its state to stay in registers.
+#if defined(__GNUC__) || defined(__clang__)
+#define VERBOLET_HOT inline __attribute__((always_inline))
+#elif defined(_MSC_VER)
+#define VERBOLET_HOT __forceinline
+#else
+#define VERBOLET_HOT inline
+#endif
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+
+// A piece is copied as one 32-byte block where it is short: items and texts both have
+// padding behind them.
+constexpr std::size_t BlockCopy = 32;
+static_assert(PaddedBytes::Padding >= BlockCopy && KeyTable::Padding >= BlockCopy);
+
+// `condition ? a : b` computed without a branch, where a branch would often be mispredicted.
+template <typename T>
+VERBOLET_HOT T choose(bool condition, T a, T b)
+{
+    if constexpr (std::is_pointer_v<T>) {
+        return reinterpret_cast<T>(choose(condition, reinterpret_cast<std::uintptr_t>(a), reinterpret_cast<std::uintptr_t>(b)));
+    } else {
+        const T mask = T(0) - T(condition);
+        return (a & mask) | (b & ~mask);
+    }
+}
+
+} // namespace
+
+// The output line being written, kept in locals while a block is translated: stores of
+// output bytes could otherwise alias the translator's own members.
+struct ByteTranslator::Writer final {
+    char* at = nullptr;
+    char* limit = nullptr;
+    bool lineHasText = false;
+
+    bool hasRoomFor(std::size_t length) const { return std::size_t(limit - at) > length + BlockCopy; }
+
+    // A piece of `length` bytes whose first `leadingSpaces` are spaces, as Translate joins it:
+    // after one space unless the line is still empty, where its leading spaces go too.
+    void put(const char* text, std::size_t length, std::size_t leadingSpaces)
+    {
+        *at = ' ';
+        at += lineHasText;
+        const std::size_t skipped = lineHasText ? 0 : leadingSpaces;
+        copy(text + skipped, length - skipped);
+        lineHasText = true;
+    }
+
+    void copy(const char* bytes, std::size_t length)
+    {
+        if (length <= BlockCopy)
+            std::memcpy(at, bytes, BlockCopy); // a fixed size: one pair of moves, not a call
+        else
+            std::memcpy(at, bytes, length);
+        at += length;
+    }
+};
+
+ByteTranslator::ByteTranslator(const Dictionary& dictionary, Mode mode, OutputHandler takeOutput)
+    : m_table(dictionary.index().table())
+    , m_mode(mode)
+    , m_takeOutput(std::move(takeOutput))
+    , m_emptyItem(m_table.emptyItemPiece())
+    , m_lowered(m_table.longestMatchable() + 16, '\0')
+    , m_remembered(std::size_t(1) << RememberedBits)
+{
+    m_input.reserve(BlockSize + m_table.longestMatchable() + 2);
+    m_output.reserve(OutputLimit);
+}
+
+char* ByteTranslator::space()
+{
+    m_input.reserve(m_input.size() + BlockSize);
+    return m_input.data() + m_input.size();
+}
+
+void ByteTranslator::commit(std::size_t count)
+{
+    // At the stream's start nothing has been scanned yet: only a byte order mark was awaited.
+    const std::size_t scanFrom = m_atStreamStart ? 0 : m_input.size();
+    m_input.resize(m_input.size() + count);
+    if (m_atStreamStart && !skipByteOrderMark())
+        return;
+    translateFrom(scanFrom);
+}
+
+void ByteTranslator::append(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const std::size_t count = std::min(bytes.size(), BlockSize);
+        std::memcpy(space(), bytes.data(), count);
+        commit(count);
+        bytes.remove_prefix(count);
+    }
+}
+
+std::string_view ByteTranslator::feed(std::string_view bytes)
+{
+    clearOutput();
+    append(bytes);
+    return output();
+}
+
+std::string_view ByteTranslator::finish()
+{
+    clearOutput();
+    end();
+    return output();
+}
+
+void ByteTranslator::end()
+{
+    m_atStreamStart = false;
+    Writer out = writer();
+    const std::string_view rest = m_input.view();
+    if (m_mode == Mode::OneText)
+        endItem(out, rest);
+    else if (m_lineStarted || m_passingItem || !rest.empty())
+        endLine(out, rest, true);
+    keep(out);
+    m_input.clear();
+    m_lineStarted = false;
+}
+
+// Passes a byte order mark at the start of a stream of lines straight to the output; false
+// while the bytes so far may still become one.
+bool ByteTranslator::skipByteOrderMark()
+{
+    if (m_mode == Mode::Lines && m_input.size() < ByteOrderMark.size() && ByteOrderMark.starts_with(m_input.view()))
+        return false;
+    m_atStreamStart = false;
+    if (m_mode == Mode::Lines && m_input.view().starts_with(ByteOrderMark)) {
+        m_output.append(ByteOrderMark);
+        m_input.eraseFront(ByteOrderMark.size());
+    }
+    return true;
+}
+
+// Every item the bytes from `scanFrom` on complete; the separators of 64 bytes at a time are
+// found as one mask, whose bits then give the items one after another.
+void ByteTranslator::translateFrom(std::size_t scanFrom)
+{
+    const char* const data = m_input.data();
+    const std::size_t size = m_input.size();
+    const bool lines = m_mode == Mode::Lines;
+    Writer out = writer();
+    std::size_t itemStart = 0;
+    bool lineStarted = m_lineStarted;
+    for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
+        std::uint64_t separators = separatorMask(data + chunk, lines);
+        if (size - chunk < 64)
+            separators &= (std::uint64_t(1) << (size - chunk)) - 1;
+        for (; separators != 0; separators &= separators - 1) {
+            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+            const std::string_view item(data + itemStart, at - itemStart);
+            itemStart = at + 1;
+            if (data[at] == ' ') {
+                endItem(out, item);
+                lineStarted = true;
+            } else {
+                endLine(out, item, false);
+                lineStarted = false;
+            }
+        }
+    }
+    m_lineStarted = lineStarted;
+    keep(out);
+    m_input.eraseFront(passLongItem(itemStart));
+    m_lineStarted = m_lineStarted || m_input.size() > 0;
+}
+
+VERBOLET_HOT void ByteTranslator::endItem(Writer& out, std::string_view item)
+{
+    if (m_passingItem) [[unlikely]] {
+        m_passingItem = false;
+        if (!out.hasRoomFor(item.size()))
+            out = makeRoom(out, item.size());
+        out.copy(item.data(), item.size());
+        return;
+    }
+    // No branch on whether the item matched: the processor could not foretell it.
+    const KeyTable::Piece* const piece = lookUp(item);
+    const bool matched = piece != m_table.noMatch();
+    const char* const text = choose(matched, piece->text, item.data());
+    const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
+    if (length == 0)
+        return; // an empty piece leaves no trace, not even a space
+    if (!out.hasRoomFor(length)) [[unlikely]]
+        out = makeRoom(out, length);
+    out.put(text, length, piece->leadingSpaces); // noMatch() has none
+}
+
+// `item` is the last of the line, before its LF (or, `atEnd`, before the end of the input).
+VERBOLET_HOT void ByteTranslator::endLine(Writer& out, std::string_view item, bool atEnd)
+{
+    const bool crBefore = item.ends_with('\r');
+    if (crBefore)
+        item.remove_suffix(1);
+    endItem(out, item);
+    if (m_emptyItem->length > 0) { // the item after the space Translate appends
+        if (!out.hasRoomFor(m_emptyItem->length))
+            out = makeRoom(out, m_emptyItem->length);
+        out.put(m_emptyItem->text, m_emptyItem->length, m_emptyItem->leadingSpaces);
+    }
+    if (!out.hasRoomFor(2))
+        out = makeRoom(out, 2);
+    const std::string_view lineEnd = std::string_view("\r\n").substr(crBefore ? 0 : 1, std::size_t(crBefore) + !atEnd);
+    std::memcpy(out.at, lineEnd.data(), lineEnd.size());
+    out.at += lineEnd.size();
+    out.lineHasText = false;
+}
+
+// The unfinished item from `itemStart`, once it is too long to match, is written as far as it
+// has come (but for a CR at its end, which may be part of a line end). Gives where the input
+// still to keep starts.
+std::size_t ByteTranslator::passLongItem(std::size_t itemStart)
+{
+    std::string_view rest = m_input.view().substr(itemStart);
+    if (!m_passingItem && rest.size() <= m_table.longestMatchable() + 1)
+        return itemStart;
+    if (m_mode == Mode::Lines && rest.ends_with('\r'))
+        rest.remove_suffix(1);
+    if (rest.empty())
+        return itemStart;
+    Writer out = writer();
+    if (!out.hasRoomFor(rest.size()))
+        out = makeRoom(out, rest.size());
+    if (m_passingItem)
+        out.copy(rest.data(), rest.size());
+    else
+        out.put(rest.data(), rest.size(), 0);
+    keep(out);
+    m_passingItem = true;
+    m_lineStarted = true;
+    return itemStart + rest.size();
+}
+
+VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(std::string_view item)
+{
+    const std::size_t size = item.size();
+    if (size > 8)
+        return lookUpLong(item);
+    const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytes(size);
+    if ((word & HighBits) != 0)
+        return lookUpOther(item);
+    const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
+    return m_table.findShort(lowered, size, KeyHash::finish(KeyHash::mix(m_table.seed(), lowered), size));
+}
+
+const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
+{
+    const std::size_t size = item.size();
+    if (size > m_table.longestMatchable())
+        return m_table.noMatch();
+    std::uint64_t hash = m_table.seed();
+    for (std::size_t at = 0; at < size; at += 8) {
+        const std::uint64_t word = KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at);
+        if ((word & HighBits) != 0)
+            return lookUpOther(item);
+        const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
+        std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
+        hash = KeyHash::mix(hash, lowered);
+    }
+    // Lower-casing ASCII keeps its length.
+    return size > m_table.longestKey() ? m_table.noMatch() : m_table.find(m_lowered.data(), size, KeyHash::finish(hash, size));
+}
+
+const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
+{
+    if (item.size() > m_table.longestMatchable())
+        return m_table.noMatch();
+    if (item.size() > sizeof(Remembered::bytes))
+        return matchThroughText(item);
+    const std::uint64_t hash = KeyHash::of(item);
+    Remembered& known = m_remembered[std::size_t(hash >> (64 - RememberedBits))];
+    if (known.length == item.size() && known.hash == hash && std::memcmp(known.bytes, item.data(), item.size()) == 0)
+        return known.piece;
+    known.hash = hash;
+    known.length = item.size();
+    known.piece = matchThroughText(item);
+    std::memcpy(known.bytes, item.data(), item.size());
+    return known.piece;
+}
+
+const KeyTable::Piece* ByteTranslator::matchThroughText(std::string_view item) const
+{
+    const QString text = TextDecoding::fromUtf8(QByteArrayView(item.data(), qsizetype(item.size())));
+    const QByteArray key = TextCase::lower(text).toUtf8();
+    return m_table.find(std::string_view(key.constData(), std::size_t(key.size())));
+}
+
+ByteTranslator::Writer ByteTranslator::writer()
+{
+    return {m_output.data() + m_output.size(), m_output.data() + m_output.capacity(), m_lineHasText};
+}
+
+void ByteTranslator::keep(Writer out)
+{
+    m_output.resize(std::size_t(out.at - m_output.data()));
+    m_lineHasText = out.lineHasText;
+}
+
+// Hands the output over where a handler takes it, and makes the buffer large enough for a
+// piece of `length` bytes. Takes and gives the writer by value, so that it never leaves registers.
+ByteTranslator::Writer ByteTranslator::makeRoom(Writer out, std::size_t length)
+{
+    keep(out);
+    if (m_takeOutput && m_output.size() > 0) {
+        m_takeOutput(m_output.view());
+        m_output.clear();
+    }
+    m_output.reserve(m_output.size() + length + BlockCopy + 1);
+    return writer();
+}

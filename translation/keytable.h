@@ -1,0 +1,92 @@
+#pragma once
+
+#include "translation/keyhash.h"
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The dictionary's look-up table in UTF-8: each distinct lower-cased abbreviation to the
+// piece of output that an item matching it ends as (the expansion at the end of its chain).
+//
+// Cuckoo hashing: every key sits in one of two slots that its hash names, so a look-up reads
+// both and compares both, with no loop and no branch on whether the word is a key: which of
+// them it is, most words of a message being no key, cannot be foretold by the processor. A
+// slot holds the number of a piece, and a piece the first eight bytes of its key and its
+// length, so a key of up to eight bytes is recognised without looking at its text. The slots
+// (two bytes each) and the pieces stay in the nearest caches.
+class KeyTable final {
+public:
+    // Readable bytes after every piece's text and every key.
+    static constexpr std::size_t Padding = 64;
+
+    // Lower-casing can shrink text: the Kelvin sign (three bytes) becomes "k" (one). No code
+    // point shrinks more, and an invalid byte becomes U+FFFD (three bytes), so an item longer
+    // than MaxShrink times the longest key matches nothing.
+    static constexpr std::size_t MaxShrink = 3;
+
+    // What an item turns into, as the joining of a line needs it: `length` bytes of `text`,
+    // its trailing spaces already cut, the first `leadingSpaces` of them spaces.
+    struct Piece final {
+        const char* text = nullptr;
+        std::uint32_t length = 0;
+        std::uint32_t leadingSpaces = 0;
+        std::uint64_t head = 0;       // the key's first eight bytes, zero bytes after a shorter key
+        std::uint32_t keyLength = UINT32_MAX;
+        std::uint32_t keyOffset = 0;  // where the key stands in the table's text
+    };
+
+    // Each key (all distinct, lower-cased) with the text an item matching it ends as.
+    explicit KeyTable(const std::vector<std::pair<std::string, std::string>>& keysAndTexts);
+    KeyTable(const KeyTable&) = delete; // pieces point into the table's own text
+    KeyTable& operator=(const KeyTable&) = delete;
+
+    // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes after
+    // it) with its length and KeyHash (started at seed()); noMatch() when no key matches.
+    const Piece* findShort(std::uint64_t word, std::size_t length, std::uint64_t hash) const
+    {
+        // Piece numbers, chosen without a branch.
+        const std::size_t first = m_slots[firstSlot(hash)];
+        const std::size_t second = m_slots[secondSlot(hash)];
+        const std::size_t inFirst = std::size_t(0) - std::size_t(holds(m_pieces[first], word, length));
+        const std::size_t inSecond = std::size_t(0) - std::size_t(holds(m_pieces[second], word, length));
+        return &m_pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
+    }
+
+    // The same for any lower-cased key followed by at least eight readable bytes.
+    const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
+    const Piece* find(std::string_view key) const;
+
+    // What a look-up gives when no key matches: a piece that matches no key.
+    const Piece* noMatch() const { return m_pieces.data(); }
+
+    // The piece of the empty key, or noMatch(): every empty item becomes it.
+    const Piece* emptyItemPiece() const { return findShort(0, 0, KeyHash::of({}, m_seed)); }
+
+    // Where the KeyHash of a look-up starts, in place of KeyHash::Start.
+    std::uint64_t seed() const { return m_seed; }
+
+    std::size_t longestKey() const { return m_longestKey; }
+    std::size_t longestMatchable() const { return m_longestKey * MaxShrink; }
+
+private:
+    static bool holds(const Piece& piece, std::uint64_t word, std::size_t length)
+    {
+        return ((piece.head ^ word) | (piece.keyLength ^ length)) == 0;
+    }
+    std::size_t firstSlot(std::uint64_t hash) const { return std::size_t(hash >> m_shift); }
+    std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> (m_shift - m_bits)) & m_mask; }
+    bool place(std::size_t piece);
+
+    std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
+    std::size_t m_mask = 0;
+    std::uint64_t m_seed = KeyHash::Start;
+    int m_bits = 0;
+    int m_shift = 0;
+    std::vector<Piece> m_pieces; // noMatch(), then one piece for each key
+    std::string m_text;          // keys and texts, then Padding zero bytes
+    std::size_t m_longestKey = 0;
+};

@@ -130,10 +130,13 @@ void ByteTranslator::end()
     m_atStreamStart = false;
     Writer out = writer();
     const std::string_view rest = m_input.view();
-    if (m_mode == Mode::OneText)
-        endItem(out, rest);
-    else if (m_lineStarted || m_passingItem || !rest.empty())
-        endLine(out, rest, true);
+    const bool lines = m_mode == Mode::Lines;
+    if (m_passingItem)
+        out = passRest(out, rest, lines, true);
+    else if (!lines)
+        endItem(out, m_table.shortKeys(), rest);
+    else if (m_lineStarted || !rest.empty())
+        endLine(out, m_table.shortKeys(), rest, true);
     keep(out);
     m_input.clear();
     m_lineStarted = false;
@@ -160,44 +163,56 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
     const char* const data = m_input.data();
     const std::size_t size = m_input.size();
     const bool lines = m_mode == Mode::Lines;
+    const KeyTable::ShortKeys keys = m_table.shortKeys();
     Writer out = writer();
     std::size_t itemStart = 0;
-    bool lineStarted = m_lineStarted;
     for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
         std::uint64_t separators = separatorMask(data + chunk, lines);
         if (size - chunk < 64)
             separators &= (std::uint64_t(1) << (size - chunk)) - 1;
+        if (m_passingItem && separators != 0) [[unlikely]] {
+            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+            out = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
+            itemStart = at + 1;
+            separators &= separators - 1;
+        }
         for (; separators != 0; separators &= separators - 1) {
             const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
             const std::string_view item(data + itemStart, at - itemStart);
             itemStart = at + 1;
-            if (data[at] == ' ') {
-                endItem(out, item);
-                lineStarted = true;
-            } else {
-                endLine(out, item, false);
-                lineStarted = false;
-            }
+            if (data[at] == ' ')
+                endItem(out, keys, item);
+            else
+                endLine(out, keys, item, false);
         }
     }
-    m_lineStarted = lineStarted;
+    if (itemStart > 0) // the line has begun unless the last separator was its LF
+        m_lineStarted = data[itemStart - 1] == ' ';
     keep(out);
     m_input.eraseFront(passLongItem(itemStart));
     m_lineStarted = m_lineStarted || m_input.size() > 0;
 }
 
-VERBOLET_HOT void ByteTranslator::endItem(Writer& out, std::string_view item)
+// The last bytes of an item too long to match, then, where `lineEnd`, the end of its line
+// (with the CR at its end, if any, when `atEnd` leaves the LF out).
+ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view rest, bool lineEnd, bool atEnd)
 {
-    if (m_passingItem) [[unlikely]] {
-        m_passingItem = false;
-        if (!out.hasRoomFor(item.size()))
-            out = makeRoom(out, item.size());
-        out.copy(item.data(), item.size());
-        return;
-    }
+    m_passingItem = false;
+    const bool crBefore = lineEnd && rest.ends_with('\r');
+    rest.remove_suffix(crBefore);
+    if (!out.hasRoomFor(rest.size()))
+        out = makeRoom(out, rest.size());
+    out.copy(rest.data(), rest.size());
+    if (lineEnd)
+        endLineAfterItems(out, crBefore, atEnd);
+    return out;
+}
+
+VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
+{
     // No branch on whether the item matched: the processor could not foretell it.
-    const KeyTable::Piece* const piece = lookUp(item);
-    const bool matched = piece != m_table.noMatch();
+    const KeyTable::Piece* const piece = lookUp(keys, item);
+    const bool matched = piece != keys.pieces; // noMatch() is the first piece
     const char* const text = choose(matched, piece->text, item.data());
     const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
     if (length == 0)
@@ -208,13 +223,18 @@ VERBOLET_HOT void ByteTranslator::endItem(Writer& out, std::string_view item)
 }
 
 // `item` is the last of the line, before its LF (or, `atEnd`, before the end of the input).
-VERBOLET_HOT void ByteTranslator::endLine(Writer& out, std::string_view item, bool atEnd)
+VERBOLET_HOT void ByteTranslator::endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd)
 {
     const bool crBefore = item.ends_with('\r');
-    if (crBefore)
-        item.remove_suffix(1);
-    endItem(out, item);
-    if (m_emptyItem->length > 0) { // the item after the space Translate appends
+    item.remove_suffix(crBefore);
+    endItem(out, keys, item);
+    endLineAfterItems(out, crBefore, atEnd);
+}
+
+// The item after the space Translate appends, and the line end as it came.
+VERBOLET_HOT void ByteTranslator::endLineAfterItems(Writer& out, bool crBefore, bool atEnd)
+{
+    if (m_emptyItem->length > 0) {
         if (!out.hasRoomFor(m_emptyItem->length))
             out = makeRoom(out, m_emptyItem->length);
         out.put(m_emptyItem->text, m_emptyItem->length, m_emptyItem->leadingSpaces);
@@ -252,16 +272,15 @@ std::size_t ByteTranslator::passLongItem(std::size_t itemStart)
     return itemStart + rest.size();
 }
 
-VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(std::string_view item)
+VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(const KeyTable::ShortKeys& keys, std::string_view item)
 {
     const std::size_t size = item.size();
     if (size > 8)
         return lookUpLong(item);
-    const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytes(size);
+    const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytesOf(size);
     if ((word & HighBits) != 0)
         return lookUpOther(item);
-    const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
-    return m_table.findShort(lowered, size, KeyHash::finish(KeyHash::mix(m_table.seed(), lowered), size));
+    return keys.find(TextCase::lowerAsciiBytes(word), size);
 }
 
 const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
@@ -269,17 +288,17 @@ const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
     const std::size_t size = item.size();
     if (size > m_table.longestMatchable())
         return m_table.noMatch();
-    std::uint64_t hash = m_table.seed();
+    std::uint64_t hash = 0;
     for (std::size_t at = 0; at < size; at += 8) {
         const std::uint64_t word = KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at);
         if ((word & HighBits) != 0)
             return lookUpOther(item);
         const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
         std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
-        hash = KeyHash::mix(hash, lowered);
+        hash = at == 0 ? KeyHash::first(m_table.seed(), lowered, size) : KeyHash::mix(hash, lowered);
     }
     // Lower-casing ASCII keeps its length.
-    return size > m_table.longestKey() ? m_table.noMatch() : m_table.find(m_lowered.data(), size, KeyHash::finish(hash, size));
+    return size > m_table.longestKey() ? m_table.noMatch() : m_table.find(m_lowered.data(), size, hash);
 }
 
 const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
@@ -288,7 +307,7 @@ const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
         return m_table.noMatch();
     if (item.size() > sizeof(Remembered::bytes))
         return matchThroughText(item);
-    const std::uint64_t hash = KeyHash::of(item);
+    const std::uint64_t hash = KeyHash::of(item, 0);
     Remembered& known = m_remembered[std::size_t(hash >> (64 - RememberedBits))];
     if (known.length == item.size() && known.hash == hash && std::memcmp(known.bytes, item.data(), item.size()) == 0)
         return known.piece;

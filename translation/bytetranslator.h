@@ -60,10 +60,12 @@ private:
     struct Writer;
 
     void translateFrom(std::size_t scanFrom);
-    void endItem(Writer& out, std::string_view item);
-    void endLine(Writer& out, std::string_view item, bool atEnd);
+    void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
+    void endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
+    void endLineAfterItems(Writer& out, bool crBefore, bool atEnd);
     std::size_t passLongItem(std::size_t itemStart);
-    const KeyTable::Piece* lookUp(std::string_view item);
+    Writer passRest(Writer out, std::string_view rest, bool lineEnd, bool atEnd);
+    const KeyTable::Piece* lookUp(const KeyTable::ShortKeys& keys, std::string_view item);
     const KeyTable::Piece* lookUpLong(std::string_view item);
     const KeyTable::Piece* lookUpOther(std::string_view item);
     bool skipByteOrderMark();

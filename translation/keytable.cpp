@@ -85,7 +85,7 @@ const KeyTable::Piece* KeyTable::find(const char* key, std::size_t length, std::
 {
     const std::uint64_t head = KeyHash::word(key) & KeyHash::firstBytes(length);
     if (length <= 8)
-        return findShort(head, length, hash);
+        return shortKeys().find(head, length);
     for (const std::size_t slot : {firstSlot(hash), secondSlot(hash)}) {
         const Piece* const piece = &m_pieces[m_slots[slot]];
         if (piece->head == head && piece->keyLength == length && equalPadded(key, m_text.data() + piece->keyOffset, length))

@@ -23,6 +23,9 @@ public:
     // Readable bytes after every piece's text and every key.
     static constexpr std::size_t Padding = 64;
 
+    // A key's second slot is read from the hash's middle bits, the first from its top bits.
+    static constexpr int SecondShift = 32;
+
     // Lower-casing can shrink text: the Kelvin sign (three bytes) becomes "k" (one). No code
     // point shrinks more, and an invalid byte becomes U+FFFD (three bytes), so an item longer
     // than MaxShrink times the longest key matches nothing.
@@ -44,17 +47,29 @@ public:
     KeyTable(const KeyTable&) = delete; // pieces point into the table's own text
     KeyTable& operator=(const KeyTable&) = delete;
 
-    // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes after
-    // it) with its length and KeyHash (started at seed()); noMatch() when no key matches.
-    const Piece* findShort(std::uint64_t word, std::size_t length, std::uint64_t hash) const
-    {
-        // Piece numbers, chosen without a branch.
-        const std::size_t first = m_slots[firstSlot(hash)];
-        const std::size_t second = m_slots[secondSlot(hash)];
-        const std::size_t inFirst = std::size_t(0) - std::size_t(holds(m_pieces[first], word, length));
-        const std::size_t inSecond = std::size_t(0) - std::size_t(holds(m_pieces[second], word, length));
-        return &m_pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
-    }
+    // What a look-up of a short key needs, as a value that a translator keeps in registers
+    // (the table's own members would be read again after every byte it writes).
+    struct ShortKeys final {
+        const std::uint16_t* slotPieces = nullptr;
+        const Piece* pieces = nullptr;
+        std::uint64_t seed = 0;
+        int shift = 0;
+        std::size_t mask = 0;
+
+        // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes
+        // after it) with its length; noMatch() when no key matches. Chosen without a branch.
+        const Piece* find(std::uint64_t word, std::size_t length) const
+        {
+            const std::uint64_t hash = KeyHash::first(seed, word, length);
+            const std::size_t first = slotPieces[hash >> shift];
+            const std::size_t second = slotPieces[(hash >> SecondShift) & mask];
+            const std::size_t inFirst = std::size_t(0) - std::size_t(holds(pieces[first], word, length));
+            const std::size_t inSecond = std::size_t(0) - std::size_t(holds(pieces[second], word, length));
+            return &pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
+        }
+    };
+
+    ShortKeys shortKeys() const { return {m_slots.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
 
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
@@ -64,21 +79,23 @@ public:
     const Piece* noMatch() const { return m_pieces.data(); }
 
     // The piece of the empty key, or noMatch(): every empty item becomes it.
-    const Piece* emptyItemPiece() const { return findShort(0, 0, KeyHash::of({}, m_seed)); }
+    const Piece* emptyItemPiece() const { return shortKeys().find(0, 0); }
 
     // Where the KeyHash of a look-up starts, in place of KeyHash::Start.
     std::uint64_t seed() const { return m_seed; }
+
+    // Whether `piece` is that of the key `word` (up to eight bytes, zero bytes after it) of `length`.
+    static bool holds(const Piece& piece, std::uint64_t word, std::size_t length)
+    {
+        return ((piece.head ^ word) | (piece.keyLength ^ length)) == 0;
+    }
 
     std::size_t longestKey() const { return m_longestKey; }
     std::size_t longestMatchable() const { return m_longestKey * MaxShrink; }
 
 private:
-    static bool holds(const Piece& piece, std::uint64_t word, std::size_t length)
-    {
-        return ((piece.head ^ word) | (piece.keyLength ^ length)) == 0;
-    }
     std::size_t firstSlot(std::uint64_t hash) const { return std::size_t(hash >> m_shift); }
-    std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> (m_shift - m_bits)) & m_mask; }
+    std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> SecondShift) & m_mask; }
     bool place(std::size_t piece);
 
     std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free

@@ -52,12 +52,28 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         m_slots.assign(std::size_t(1) << m_bits, 0);
         m_mask = m_slots.size() - 1;
         m_shift = 64 - m_bits;
+        m_hashes.assign(1, 0);
+        for (std::size_t i = 1; i < m_pieces.size(); ++i)
+            m_hashes.push_back(KeyHash::of(std::string_view(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength), m_seed));
+        if (!hashesDistinct())
+            continue;
         std::size_t piece = 1;
         while (piece < m_pieces.size() && place(piece))
             ++piece;
-        if (piece == m_pieces.size())
-            return;
+        if (piece < m_pieces.size())
+            continue;
+        std::fill(m_filter.begin(), m_filter.end(), 0);
+        for (const std::uint64_t hash : m_hashes)
+            m_filter[hash >> (64 - FilterBits + 6)] |= std::uint64_t(1) << (hash >> (64 - FilterBits) & 63);
+        return;
     }
+}
+
+bool KeyTable::hashesDistinct() const
+{
+    std::vector<std::uint64_t> sorted(m_hashes.begin() + 1, m_hashes.end());
+    std::sort(sorted.begin(), sorted.end());
+    return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
 }
 
 // Puts a piece into one of its key's two slots, moving the pieces in its way to their other
@@ -65,8 +81,7 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
 bool KeyTable::place(std::size_t piece)
 {
     for (int moves = 0; moves < 500; ++moves) {
-        const Piece& placing = m_pieces[piece];
-        const std::uint64_t hash = KeyHash::of(std::string_view(m_text.data() + placing.keyOffset, placing.keyLength), m_seed);
+        const std::uint64_t hash = m_hashes[piece];
         const std::size_t first = firstSlot(hash);
         const std::size_t second = secondSlot(hash);
         for (const std::size_t slot : {first, second}) {
@@ -88,7 +103,7 @@ const KeyTable::Piece* KeyTable::find(const char* key, std::size_t length, std::
         return shortKeys().find(head, length);
     for (const std::size_t slot : {firstSlot(hash), secondSlot(hash)}) {
         const Piece* const piece = &m_pieces[m_slots[slot]];
-        if (piece->head == head && piece->keyLength == length && equalPadded(key, m_text.data() + piece->keyOffset, length))
+        if (m_hashes[m_slots[slot]] == hash && piece->keyLength == length && equalPadded(key, m_text.data() + piece->keyOffset, length))
             return piece;
     }
     return noMatch();

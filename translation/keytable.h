@@ -12,12 +12,15 @@
 // The dictionary's look-up table in UTF-8: each distinct lower-cased abbreviation to the
 // piece of output that an item matching it ends as (the expansion at the end of its chain).
 //
-// Cuckoo hashing: every key sits in one of two slots that its hash names, so a look-up reads
-// both and compares both, with no loop and no branch on whether the word is a key: which of
-// them it is, most words of a message being no key, cannot be foretold by the processor. A
-// slot holds the number of a piece, and a piece the first eight bytes of its key and its
-// length, so a key of up to eight bytes is recognised without looking at its text. The slots
-// (two bytes each) and the pieces stay in the nearest caches.
+// In front, a filter of one bit for each value of a hash's top 16 bits, set where a key has
+// it: 8 KiB that stay in the nearest cache and turn away nearly every word that is no key.
+//
+// Behind it, cuckoo hashing: every key sits in one of two slots that its hash names, so a
+// look-up reads both and compares both, with no loop and no branch on which it is. A
+// slot holds the number of a piece; beside the pieces, a small array holds each key's whole
+// hash, which picks the candidate (no two keys share a hash), and the candidate's piece holds
+// the first eight bytes of its key and its length, which settle a key of up to eight bytes.
+// The slots (two bytes each) and the hashes stay in the nearest cache.
 class KeyTable final {
 public:
     // Readable bytes after every piece's text and every key.
@@ -25,6 +28,8 @@ public:
 
     // A key's second slot is read from the hash's middle bits, the first from its top bits.
     static constexpr int SecondShift = 32;
+    // The filter has a bit for each value of the hash's top FilterBits bits.
+    static constexpr int FilterBits = 16;
 
     // Lower-casing can shrink text: the Kelvin sign (three bytes) becomes "k" (one). No code
     // point shrinks more, and an invalid byte becomes U+FFFD (three bytes), so an item longer
@@ -50,7 +55,9 @@ public:
     // What a look-up of a short key needs, as a value that a translator keeps in registers
     // (the table's own members would be read again after every byte it writes).
     struct ShortKeys final {
+        const std::uint64_t* filter = nullptr;
         const std::uint16_t* slotPieces = nullptr;
+        const std::uint64_t* hashes = nullptr;
         const Piece* pieces = nullptr;
         std::uint64_t seed = 0;
         int shift = 0;
@@ -61,15 +68,20 @@ public:
         const Piece* find(std::uint64_t word, std::size_t length) const
         {
             const std::uint64_t hash = KeyHash::first(seed, word, length);
+            if ((filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
+                return pieces;
             const std::size_t first = slotPieces[hash >> shift];
             const std::size_t second = slotPieces[(hash >> SecondShift) & mask];
-            const std::size_t inFirst = std::size_t(0) - std::size_t(holds(pieces[first], word, length));
-            const std::size_t inSecond = std::size_t(0) - std::size_t(holds(pieces[second], word, length));
-            return &pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
+            const std::size_t inFirst = std::size_t(0) - std::size_t(hashes[first] == hash);
+            const std::size_t inSecond = std::size_t(0) - std::size_t(hashes[second] == hash);
+            const Piece* const candidate = &pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
+            const std::uintptr_t matches = std::uintptr_t(0) - std::uintptr_t(holds(*candidate, word, length));
+            return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(candidate) & matches)
+                                                  | (reinterpret_cast<std::uintptr_t>(pieces) & ~matches));
         }
     };
 
-    ShortKeys shortKeys() const { return {m_slots.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_hashes.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
 
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
@@ -97,6 +109,7 @@ private:
     std::size_t firstSlot(std::uint64_t hash) const { return std::size_t(hash >> m_shift); }
     std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> SecondShift) & m_mask; }
     bool place(std::size_t piece);
+    bool hashesDistinct() const;
 
     std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
     std::size_t m_mask = 0;
@@ -104,6 +117,8 @@ private:
     int m_bits = 0;
     int m_shift = 0;
     std::vector<Piece> m_pieces; // noMatch(), then one piece for each key
+    std::vector<std::uint64_t> m_hashes; // each piece's key's hash
+    std::vector<std::uint64_t> m_filter = std::vector<std::uint64_t>(std::size_t(1) << (FilterBits - 6));
     std::string m_text;          // keys and texts, then Padding zero bytes
     std::size_t m_longestKey = 0;
 };

@@ -49,8 +49,15 @@ struct ByteTranslator::Writer final {
     char* at = nullptr;
     char* limit = nullptr;
     bool lineHasText = false;
+    // Input that goes out as it came and is not copied yet: items that matched nothing, the
+    // single spaces between them and the line ends after them, copied in one piece when
+    // anything else is written (in text with few matches, whole lines and blocks).
+    const char* runStart = nullptr;
+    const char* runEnd = nullptr;
+    std::size_t matches = 0; // items matched in this block
 
     bool hasRoomFor(std::size_t length) const { return std::size_t(limit - at) > length + BlockCopy; }
+    std::size_t runLength() const { return std::size_t(runEnd - runStart); }
 
     // A piece of `length` bytes whose first `leadingSpaces` are spaces, as Translate joins it:
     // after one space unless the line is still empty, where its leading spaces go too.
@@ -129,16 +136,18 @@ void ByteTranslator::end()
 {
     m_atStreamStart = false;
     Writer out = writer();
-    const std::string_view rest = m_input.view();
+    const std::string_view rest = m_input.view().substr(m_itemStart);
     const bool lines = m_mode == Mode::Lines;
     if (m_passingItem)
         out = passRest(out, rest, lines, true);
     else if (!lines)
-        endItem(out, m_table.shortKeys(), rest);
+        endItem<false>(out, m_table.shortKeys(), rest);
     else if (m_lineStarted || !rest.empty())
-        endLine(out, m_table.shortKeys(), rest, true);
+        endLine<false>(out, m_table.shortKeys(), rest, true);
+    flushRun(out);
     keep(out);
     m_input.clear();
+    m_itemStart = 0;
     m_lineStarted = false;
 }
 
@@ -156,16 +165,32 @@ bool ByteTranslator::skipByteOrderMark()
     return true;
 }
 
-// Every item the bytes from `scanFrom` on complete; the separators of 64 bytes at a time are
-// found as one mask, whose bits then give the items one after another.
+// Every item the bytes from `scanFrom` on complete. Text where items seldom match (most
+// plain text) is translated sparsely: a filter turns most words away with one branch that
+// the processor foresees, and unmatched items go out in runs straight from the input. Where
+// matches are frequent (chat), every item is looked up and written without a branch on
+// whether it matched. Each block takes the way the one before it called for.
 void ByteTranslator::translateFrom(std::size_t scanFrom)
+{
+    m_matches = 0;
+    const std::size_t blockSize = m_input.size() - scanFrom;
+    const std::size_t itemStart = m_sparse ? translateChunks<true>(scanFrom) : translateChunks<false>(scanFrom);
+    keepFrom(passLongItem(itemStart), itemStart);
+    m_sparse = m_matches * 64 < blockSize;
+}
+
+// The separators of 64 bytes at a time are found as one mask, whose bits then give the items
+// one after another. Gives where the unfinished item starts.
+template <bool Sparse>
+std::size_t ByteTranslator::translateChunks(std::size_t scanFrom)
 {
     const char* const data = m_input.data();
     const std::size_t size = m_input.size();
     const bool lines = m_mode == Mode::Lines;
-    const KeyTable::ShortKeys keys = m_table.shortKeys();
+    KeyTable::ShortKeys keys = m_table.shortKeys();
+    keys.filtered = Sparse;
     Writer out = writer();
-    std::size_t itemStart = 0;
+    std::size_t itemStart = m_itemStart;
     for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
         std::uint64_t separators = separatorMask(data + chunk, lines);
         if (size - chunk < 64)
@@ -181,16 +206,27 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
             const std::string_view item(data + itemStart, at - itemStart);
             itemStart = at + 1;
             if (data[at] == ' ')
-                endItem(out, keys, item);
+                endItem<Sparse>(out, keys, item);
             else
-                endLine(out, keys, item, false);
+                endLine<Sparse>(out, keys, item, false);
         }
     }
-    if (itemStart > 0) // the line has begun unless the last separator was its LF
+    if (itemStart != m_itemStart) // the line has begun unless the last separator was its LF
         m_lineStarted = data[itemStart - 1] == ' ';
+    flushRun(out);
     keep(out);
-    m_input.eraseFront(passLongItem(itemStart));
-    m_lineStarted = m_lineStarted || m_input.size() > 0;
+    m_matches = out.matches;
+    return itemStart;
+}
+
+// Drops the input before `from`, where the unfinished item starts (or what remains of it), but
+// for the separator just before it: a run that the item joins in the next block begins there.
+void ByteTranslator::keepFrom(std::size_t from, std::size_t itemStart)
+{
+    const std::size_t kept = from == itemStart && from > 0 ? from - 1 : from;
+    m_input.eraseFront(kept);
+    m_itemStart = from - kept;
+    m_lineStarted = m_lineStarted || m_input.size() > m_itemStart;
 }
 
 // The last bytes of an item too long to match, then, where `lineEnd`, the end of its line
@@ -200,6 +236,7 @@ ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view res
     m_passingItem = false;
     const bool crBefore = lineEnd && rest.ends_with('\r');
     rest.remove_suffix(crBefore);
+    flushRun(out);
     if (!out.hasRoomFor(rest.size()))
         out = makeRoom(out, rest.size());
     out.copy(rest.data(), rest.size());
@@ -208,32 +245,71 @@ ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view res
     return out;
 }
 
+template <bool Sparse>
 VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
 {
-    // No branch on whether the item matched: the processor could not foretell it.
     const KeyTable::Piece* const piece = lookUp(keys, item);
     const bool matched = piece != keys.pieces; // noMatch() is the first piece
+    if constexpr (Sparse) {
+        if (!matched) {
+            if (item.empty())
+                return; // an empty item leaves no trace, not even a space
+            // Unless it begins the line, the space before the item is its separator.
+            const char* const from = item.data() - std::size_t(out.lineHasText);
+            if (from != out.runEnd) {
+                flushRun(out);
+                out.runStart = from;
+            }
+            out.runEnd = item.data() + item.size();
+            out.lineHasText = true;
+            return;
+        }
+        ++out.matches;
+        flushRun(out);
+    } else {
+        out.matches += matched;
+    }
+    // Where matches are frequent, no branch on whether this item matched.
     const char* const text = choose(matched, piece->text, item.data());
     const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
     if (length == 0)
-        return; // an empty piece leaves no trace, not even a space
+        return;
     if (!out.hasRoomFor(length)) [[unlikely]]
         out = makeRoom(out, length);
     out.put(text, length, piece->leadingSpaces); // noMatch() has none
 }
 
+VERBOLET_HOT void ByteTranslator::flushRun(Writer& out)
+{
+    if (out.runLength() == 0)
+        return;
+    if (!out.hasRoomFor(out.runLength())) [[unlikely]]
+        out = makeRoom(out, out.runLength());
+    out.copy(out.runStart, out.runLength());
+    out.runStart = out.runEnd = nullptr;
+}
+
 // `item` is the last of the line, before its LF (or, `atEnd`, before the end of the input).
+template <bool Sparse>
 VERBOLET_HOT void ByteTranslator::endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd)
 {
     const bool crBefore = item.ends_with('\r');
     item.remove_suffix(crBefore);
-    endItem(out, keys, item);
+    endItem<Sparse>(out, keys, item);
+    const char* const itemEnd = item.data() + item.size();
+    const std::size_t lineEndLength = std::size_t(crBefore) + !atEnd;
+    if (out.runEnd == itemEnd && m_emptyItem->length == 0) { // the line end as it came
+        out.runEnd += lineEndLength;
+        out.lineHasText = false;
+        return;
+    }
     endLineAfterItems(out, crBefore, atEnd);
 }
 
 // The item after the space Translate appends, and the line end as it came.
 VERBOLET_HOT void ByteTranslator::endLineAfterItems(Writer& out, bool crBefore, bool atEnd)
 {
+    flushRun(out);
     if (m_emptyItem->length > 0) {
         if (!out.hasRoomFor(m_emptyItem->length))
             out = makeRoom(out, m_emptyItem->length);
@@ -346,5 +422,9 @@ ByteTranslator::Writer ByteTranslator::makeRoom(Writer out, std::size_t length)
         m_output.clear();
     }
     m_output.reserve(m_output.size() + length + BlockCopy + 1);
-    return writer();
+    Writer moved = writer();
+    moved.runStart = out.runStart;
+    moved.runEnd = out.runEnd;
+    moved.matches = out.matches;
+    return moved;
 }

@@ -60,9 +60,15 @@ private:
     struct Writer;
 
     void translateFrom(std::size_t scanFrom);
+    template <bool Sparse>
+    std::size_t translateChunks(std::size_t scanFrom);
+    template <bool Sparse>
     void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
+    template <bool Sparse>
     void endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
     void endLineAfterItems(Writer& out, bool crBefore, bool atEnd);
+    void flushRun(Writer& out);
+    void keepFrom(std::size_t from, std::size_t itemStart);
     std::size_t passLongItem(std::size_t itemStart);
     Writer passRest(Writer out, std::string_view rest, bool lineEnd, bool atEnd);
     const KeyTable::Piece* lookUp(const KeyTable::ShortKeys& keys, std::string_view item);
@@ -89,10 +95,13 @@ private:
     const Mode m_mode;
     const OutputHandler m_takeOutput;
     const KeyTable::Piece* const m_emptyItem; // what every empty item becomes, or noMatch()
-    PaddedBytes m_input;                    // the unfinished item, then the new bytes
+    PaddedBytes m_input;                    // the unfinished item (after its separator), then the new bytes
+    std::size_t m_itemStart = 0;            // where in m_input the unfinished item starts
     PaddedBytes m_output;
     std::string m_lowered;                  // an item of more than eight bytes, lower-cased
     std::vector<Remembered> m_remembered;
+    std::size_t m_matches = 0;   // items of the block being translated that matched a key
+    bool m_sparse = true;        // few items matched in the last block (see translateFrom)
     bool m_lineHasText = false;  // the output line so far is not empty
     bool m_lineStarted = false;  // bytes of a line have arrived since the last line end
     bool m_passingItem = false;  // the unfinished item is too long to match and partly written

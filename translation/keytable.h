@@ -13,7 +13,8 @@
 // piece of output that an item matching it ends as (the expansion at the end of its chain).
 //
 // In front, a filter of one bit for each value of a hash's top 16 bits, set where a key has
-// it: 8 KiB that stay in the nearest cache and turn away nearly every word that is no key.
+// it: 8 KiB that stay in the nearest cache and turn away nearly every word that is no key,
+// for text where few words are keys.
 //
 // Behind it, cuckoo hashing: every key sits in one of two slots that its hash names, so a
 // look-up reads both and compares both, with no loop and no branch on which it is. A
@@ -62,13 +63,16 @@ public:
         std::uint64_t seed = 0;
         int shift = 0;
         std::size_t mask = 0;
+        // Whether the filter is asked first: worth a branch where words are seldom keys, a
+        // loss where they often are (the branch could not be foretold).
+        bool filtered = true;
 
         // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes
         // after it) with its length; noMatch() when no key matches. Chosen without a branch.
         const Piece* find(std::uint64_t word, std::size_t length) const
         {
             const std::uint64_t hash = KeyHash::first(seed, word, length);
-            if ((filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
+            if (filtered && (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
                 return pieces;
             const std::size_t first = slotPieces[hash >> shift];
             const std::size_t second = slotPieces[(hash >> SecondShift) & mask];

@@ -21,8 +21,7 @@ struct DictionaryError final : std::runtime_error {
 
 inline constexpr int LineCount = 1622;
 
-// Reads lines as a sequential reader does: CR LF, a lone CR or a lone LF ends a line; a
-// line end at the end of the file starts no further line.
+// CR LF, a lone CR or a lone LF ends a line; a line end at the end starts no further line.
 inline QList<QByteArray> readLines(const QByteArray& bytes, int count)
 {
     QList<QByteArray> lines;
@@ -58,9 +57,8 @@ inline QString fromWindows1252(const QByteArray& bytes)
 inline QStringList decodeLines(QList<QByteArray> lines)
 {
     const QByteArray start = lines.isEmpty() ? QByteArray() : lines.front().left(4);
-    const auto zero = [&](int at) { return start.size() == 4 && start[at] == '\0'; };
-    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF") || (start.size() == 4 && zero(1) && zero(3) && !zero(0) && !zero(2))
-        || (zero(0) && zero(2) && !zero(1) && !zero(3)))
+    const auto zeros = [&](int a, int b) { return start.size() == 4 && !start[a] && !start[b] && start[3 - a] && start[3 - b]; };
+    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF") || zeros(1, 3) || zeros(0, 2))
         throw DictionaryError("UTF-16");
     QList<QByteArray> utf8 = lines;
     const bool marked = !utf8.isEmpty() && utf8.front().startsWith("\xEF\xBB\xBF");
@@ -74,15 +72,12 @@ inline QStringList decodeLines(QList<QByteArray> lines)
     if (marked && !valid)
         throw DictionaryError("marked as UTF-8, but not UTF-8");
     QStringList text;
-    for (const QByteArray& line : valid ? utf8 : lines) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom); // keeps a BOM
-        text << (valid ? QString(decoder.decode(line)) : fromWindows1252(line));
-    }
+    for (const QByteArray& line : valid ? utf8 : lines) // a BOM inside the text is kept
+        text << (valid ? QString(QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom).decode(line)) : fromWindows1252(line));
     return text;
 }
 
-// Lines 1 to 1622 split at every TAB, failing where the literal procedure fails: at the
-// first line that is missing or gives fewer than two fields.
+// Lines 1 to 1622 split at every TAB; fails at the first that is missing or has no TAB.
 inline QList<QStringList> splitLines(const QStringList& dictionaryLines)
 {
     QList<QStringList> split;

@@ -3,8 +3,6 @@
 #include "translation/keytable.h"
 #include "translation/textcase.h"
 
-#include <cstring>
-
 // An item is passed through unmatched, without being held, once it is longer than the longest
 // key times KeyTable::MaxShrink: no code point may shrink more than that when lower-cased.
 TEST(KeyTable, NoCodePointShrinksMoreThanTheBoundAllows)
@@ -25,21 +23,5 @@ TEST(KeyTable, NoCodePointShrinksMoreThanTheBoundAllows)
         for (const char byte : item + " x")
             output += translator.feed(std::string_view(&byte, 1));
         EXPECT_EQ(output + std::string(translator.finish()), item.size() == 60 ? "kelvin x" : item.toStdString() + " x");
-    }
-}
-
-// Every ASCII byte in every lane: the property tests' words hold none of the bytes beside A to Z.
-TEST(TextCase, LowersEightAsciiBytesAtOnceAsOneByOne)
-{
-    for (int lane = 0; lane < 8; ++lane) {
-        for (int code = 0; code < 0x80; ++code) {
-            char bytes[8] = {'Q', 'q', '@', '[', '`', '{', 'Z', 'a'};
-            bytes[lane] = char(code);
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes, 8);
-            const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
-            const QByteArray expected = QByteArray(bytes, 8).toLower();
-            ASSERT_EQ(std::memcmp(&lowered, expected.constData(), 8), 0) << "lane " << lane << " code " << code;
-        }
     }
 }

@@ -116,12 +116,3 @@ TEST(Property, ByteStreamEqualsTheLiteralProcedure)
         ASSERT_EQ(QByteArray::fromStdString(output).toHex(' '), expected.toHex(' ')) << "round " << round;
     }
 }
-
-// Every byte from 0x80 up, which the generated dictionaries, Latin-1 at most, never hold.
-TEST(Property, Windows1252IsReadAsTheLiteralProcedureReadsIt)
-{
-    QByteArray bytes;
-    for (int code = 0x80; code <= 0xFF; ++code)
-        bytes += char(code);
-    EXPECT_EQ(TextDecoding::dictionaryText(bytes).text, LiteralReference::fromWindows1252(bytes));
-}

@@ -44,15 +44,11 @@ TEST(Translate, EdgeCases)
         {"chain returns to an earlier key", {"a\tb", "b\ta", "a\tc"}, "a", "c"},
         {"expansion equal to its abbreviation", {"a\tA", "a\tb"}, "a", "b"},
         {"cycle ends at the last line", {"a\tb", "b\tc", "c\ta"}, "a b c", "a a a"},
-        {"first of two equal keys wins", {"brb\tfirst", "BRB\tsecond"}, "brb", "first"},
         {"expansion with spaces stays one item", {"abc\tx y", "x\tNO", "X Y\tchained"}, "abc x", "chained NO"},
-        {"three fields", {"abc\tdef\tghi"}, "abc", "def"},
         {"empty expansion", {"abc\t"}, "x abc y", "x y"},
-        {"expansion of spaces only", {"abc\t   "}, "x abc y", "x y"},
         {"expansion with a leading space", {"abc\t def"}, "abc x abc", "def x  def"},
         {"expansion with a trailing space", {"abc\tdef "}, "abc x abc", "def x def"},
         {"abbreviation ending with a space", {"brb \tnever"}, "brb", "brb"},
-        {"abbreviation beginning with a space", {" brb\tnever"}, "brb  brb", "brb brb"},
         {"empty abbreviation and double space", {"\tEND"}, "hi  there", "hi END there END"},
         {"empty abbreviation on an empty message", {"\tEND"}, "", "END END"},
         {"empty abbreviation chained", {"a\t", "\tgone"}, "a", "gone gone"},
@@ -107,8 +103,9 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         EXPECT_EQ(fault.kind, c.kind) << c.message.toStdString();
         EXPECT_EQ(fault.line, c.line) << c.message.toStdString();
         EXPECT_EQ(fault.message, c.message + " (" + QDir::toNativeSeparators(path) + ")");
-        if (QFileInfo(path).isFile()) // the literal procedure would wait on a FIFO for ever
+        if (QFileInfo(path).isFile()) { // the literal procedure would wait on a FIFO for ever
             EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError) << c.message.toStdString();
+        }
     }
 }
 

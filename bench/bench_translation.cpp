@@ -4,9 +4,11 @@
 #include "tests/translation/literal_reference.h"
 #include "translation/dictionary.h"
 #include "translation/translate.h"
-#include "translation/utf8streamtranslator.h"
+#include "translation/bytetranslator.h"
 
 #include <QProcess>
+
+#include <cstring>
 #ifdef __unix__
 #include <sys/resource.h>
 #endif
@@ -16,7 +18,7 @@ namespace {
 
 constexpr int TypicalWords = 20;
 constexpr int LargestItems = 32767; // the old item limit; the words plus the empty last item
-constexpr qsizetype ChatLogSize = 10 * 1024 * 1024;
+constexpr qsizetype ChatLogSize = 20 * 1024 * 1024;
 
 const BenchData& data()
 {
@@ -81,21 +83,28 @@ void BM_Engine_ReadDictionaryOnly(benchmark::State& state)
         benchmark::DoNotOptimize(load(data().dictionaryPath()));
 }
 
-void BM_Utf8Stream_ChatLog(benchmark::State& state)
+// The one core on a stream of bytes, read in blocks as verbolet-translate reads them.
+void stream(benchmark::State& state, const QByteArray& log)
 {
-    const QByteArray log = data().chatLog(ChatLogSize, 7);
     const Dictionary dictionary = load(data().dictionaryPath());
-    constexpr qsizetype BlockSize = 128 * 1024; // as verbolet-translate reads
     for (auto _ : state) {
-        Utf8StreamTranslator translator(dictionary);
-        for (qsizetype at = 0; at < log.size(); at += BlockSize) {
-            const qsizetype size = std::min(BlockSize, log.size() - at);
-            benchmark::DoNotOptimize(translator.feed(std::string_view(log.constData() + at, std::size_t(size))).data());
+        ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
+        for (qsizetype at = 0; at < log.size(); at += qsizetype(ByteTranslator::BlockSize)) {
+            const qsizetype size = std::min(qsizetype(ByteTranslator::BlockSize), log.size() - at);
+            std::memcpy(translator.space(), log.constData() + at, std::size_t(size));
+            translator.commit(std::size_t(size));
+            benchmark::DoNotOptimize(translator.output().data());
+            translator.clearOutput();
         }
-        benchmark::DoNotOptimize(translator.finish().data());
+        translator.end();
+        benchmark::DoNotOptimize(translator.output().data());
     }
     state.SetBytesProcessed(state.iterations() * log.size());
 }
+
+void BM_Stream_ChatLog(benchmark::State& state) { stream(state, data().chatLog(ChatLogSize, 7)); }
+void BM_Stream_FewHits(benchmark::State& state) { stream(state, data().fewHitsLog(ChatLogSize, 7)); }
+void BM_Stream_NoSeparator(benchmark::State& state) { stream(state, QByteArray(ChatLogSize, 'x')); }
 
 // Processor time used by finished child processes, where the system tells it.
 double childProcessorSeconds()
@@ -112,9 +121,9 @@ double childProcessorSeconds()
 // The whole program: start, read the dictionary, translate the log from a file to nowhere.
 // Besides the wall-clock rate, "cpu_bytes_per_second" counts the program's own processor time,
 // which other work on a busy machine does not inflate as much.
-void BM_CommandLine_ChatLog(benchmark::State& state)
+void commandLine(benchmark::State& state, const QByteArray& log)
 {
-    const QString logPath = data().write(QStringLiteral("chat.log"), data().chatLog(ChatLogSize, 7));
+    const QString logPath = data().write(QStringLiteral("input.log"), log);
     const double processorBefore = childProcessorSeconds();
     for (auto _ : state) {
         QProcess process;
@@ -127,11 +136,15 @@ void BM_CommandLine_ChatLog(benchmark::State& state)
             break;
         }
     }
-    state.SetBytesProcessed(state.iterations() * ChatLogSize);
+    state.SetBytesProcessed(state.iterations() * log.size());
     const double processor = childProcessorSeconds() - processorBefore;
     if (processor > 0)
-        state.counters["cpu_bytes_per_second"] = double(state.iterations() * ChatLogSize) / processor;
+        state.counters["cpu_bytes_per_second"] = double(state.iterations() * log.size()) / processor;
 }
+
+void BM_CommandLine_ChatLog(benchmark::State& state) { commandLine(state, data().chatLog(ChatLogSize, 7)); }
+void BM_CommandLine_FewHits(benchmark::State& state) { commandLine(state, data().fewHitsLog(ChatLogSize, 7)); }
+void BM_CommandLine_NoSeparator(benchmark::State& state) { commandLine(state, QByteArray(ChatLogSize, 'x')); }
 
 } // namespace
 
@@ -141,8 +154,12 @@ BENCHMARK(BM_Literal_32767Items)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Engine_32767Items)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Engine_32767Items_DictionaryEdited)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Engine_ReadDictionaryOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Utf8Stream_ChatLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_ChatLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_FewHits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_NoSeparator)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommandLine_ChatLog)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CommandLine_FewHits)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CommandLine_NoSeparator)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {

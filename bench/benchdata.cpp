@@ -59,12 +59,12 @@ QByteArray BenchData::generatedDictionary()
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-QString BenchData::message(int wordCount, unsigned seed) const
+QString BenchData::message(int wordCount, unsigned seed, int percentInDictionary) const
 {
     std::mt19937 random(seed);
     QStringList words;
     for (int i = 0; i < wordCount; ++i) {
-        if (random() % 10 < 4) {
+        if (int(random() % 100) < percentInDictionary) {
             QString word = m_vocabulary[random() % m_vocabulary.size()];
             words << (random() % 5 == 0 ? word.toUpper() : word);
         } else {
@@ -81,6 +81,16 @@ QByteArray BenchData::chatLog(qsizetype size, unsigned seed) const
     log.reserve(size + 1024);
     while (log.size() < size)
         log += message(1 + int(random() % 25), random()).toUtf8() + '\n';
+    return log;
+}
+
+QByteArray BenchData::fewHitsLog(qsizetype size, unsigned seed) const
+{
+    std::mt19937 random(seed);
+    QByteArray log;
+    log.reserve(size + 1024);
+    while (log.size() < size)
+        log += message(1 + int(random() % 25), random(), 0).toUtf8() + '\n';
     return log;
 }
 

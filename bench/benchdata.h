@@ -16,10 +16,13 @@ public:
     QString folder() const { return m_folder.path(); }
 
     // `wordCount` words joined by single spaces, as typed into the input box.
-    QString message(int wordCount, unsigned seed) const;
+    QString message(int wordCount, unsigned seed, int percentInDictionary = 40) const;
 
     // Lines of 1 to 25 words, UTF-8, LF line ends, about `size` bytes in all.
     QByteArray chatLog(qsizetype size, unsigned seed) const;
+
+    // The same with everyday words only, so that few items are in the dictionary.
+    QByteArray fewHitsLog(qsizetype size, unsigned seed) const;
 
     // Writes `bytes` into the folder as `name` and returns the path.
     QString write(const QString& name, const QByteArray& bytes) const;

@@ -18,10 +18,16 @@ std::variant<std::shared_ptr<const DictionaryIndex>, DictionaryFault> indexOf(co
 {
     if (auto cached = recentDictionaries().find(bytes))
         return cached;
-    auto parsed = DictionaryParser::parse(TextDecoding::dictionaryText(bytes), path);
+    if (TextDecoding::looksLikeUtf16(bytes))
+        return DictionaryFault::utf16(path);
+    TextDecoding::DictionaryText decoded = TextDecoding::dictionaryText(bytes);
+    if (decoded.byteOrderMark && decoded.encoding == TextDecoding::DictionaryText::Encoding::Windows1252)
+        return DictionaryFault::invalidUtf8(path, decoded.firstNonUtf8Line);
+    auto parsed = DictionaryParser::parse(decoded.text, path);
     if (auto* fault = std::get_if<DictionaryFault>(&parsed))
         return std::move(*fault);
-    auto index = std::make_shared<const DictionaryIndex>(std::move(std::get<std::vector<DictionaryEntry>>(parsed)));
+    auto index = std::make_shared<const DictionaryIndex>(std::move(std::get<std::vector<DictionaryEntry>>(parsed)),
+                                                         std::move(decoded));
     recentDictionaries().insert(bytes, index);
     return index;
 }
@@ -35,9 +41,9 @@ Dictionary::Dictionary(std::shared_ptr<const DictionaryIndex> index, QString pat
 {
 }
 
-DictionaryOrFault Dictionary::load(const QString& path)
+DictionaryOrFault Dictionary::load(const QString& path, FileKinds kinds)
 {
-    auto read = DictionaryReader::read(path);
+    auto read = DictionaryReader::read(path, kinds);
     if (auto* fault = std::get_if<DictionaryFault>(&read))
         return std::move(*fault);
     const DictionaryBytes& bytes = std::get<DictionaryBytes>(read);

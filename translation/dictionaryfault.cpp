@@ -19,10 +19,22 @@ QString fullPath(const QString& path)
 
 } // namespace
 
-DictionaryFault DictionaryFault::unreadable(const QString& path, const QString& reason)
+DictionaryFault DictionaryFault::unreadable(const QString& path, const QString& fault)
 {
-    return {Kind::Unreadable, path, 0,
-            QStringLiteral("%1: cannot be read: %2 (%3)").arg(fileName(path), reason, fullPath(path))};
+    return {Kind::Unreadable, path, 0, QStringLiteral("%1: %2 (%3)").arg(fileName(path), fault, fullPath(path))};
+}
+
+DictionaryFault DictionaryFault::utf16(const QString& path)
+{
+    return {Kind::Utf16, path, 0,
+            QStringLiteral("%1: is UTF-16 text; a dictionary is UTF-8 or Windows-1252 (%2)").arg(fileName(path), fullPath(path))};
+}
+
+DictionaryFault DictionaryFault::invalidUtf8(const QString& path, int line)
+{
+    return {Kind::InvalidUtf8, path, line,
+            QStringLiteral("%1: line %2 is not valid UTF-8, though the file begins with a UTF-8 byte order mark (%3)")
+                .arg(fileName(path), QString::number(line), fullPath(path))};
 }
 
 DictionaryFault DictionaryFault::tooLarge(const QString& path, qint64 limit)

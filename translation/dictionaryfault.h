@@ -9,9 +9,14 @@ struct DictionaryFault final {
         TooLarge,    // its first 1622 lines alone exceed what a dictionary can sensibly be
         TooFewLines, // the file ends before line 1622
         NoTab,       // one of lines 1 to 1622 has no TAB (an empty line among them)
+        Utf16,       // the file is UTF-16 text
+        InvalidUtf8, // it begins with a UTF-8 byte order mark, yet a line is not UTF-8
     };
 
-    static DictionaryFault unreadable(const QString& path, const QString& reason);
+    // `fault` in the words of OpenDataFile: "file not found", "cannot be read: ...".
+    static DictionaryFault unreadable(const QString& path, const QString& fault);
+    static DictionaryFault utf16(const QString& path);
+    static DictionaryFault invalidUtf8(const QString& path, int line);
     static DictionaryFault tooLarge(const QString& path, qint64 limit);
     static DictionaryFault tooFewLines(const QString& path, int lineCount);
     static DictionaryFault noTab(const QString& path, int line, bool lineIsEmpty);

@@ -60,29 +60,28 @@ std::vector<DictionaryIndex::Chain> chainsOf(const std::vector<QString>& keys, c
     return chains;
 }
 
-DictionaryIndex::KeyTable translationTable(const std::vector<DictionaryEntry>& entries,
-                                           const std::vector<QString>& keys,
-                                           const std::vector<DictionaryIndex::Chain>& chains)
+std::vector<std::pair<std::string, std::string>> keysAndTexts(const std::vector<DictionaryEntry>& entries,
+                                                              const std::vector<QString>& keys,
+                                                              const std::vector<DictionaryIndex::Chain>& chains)
 {
-    std::vector<DictionaryIndex::KeyTable::View> expansions;
-    expansions.reserve(entries.size());
-    for (const DictionaryEntry& entry : entries)
-        expansions.push_back(DictionaryIndex::view(entry.expansion));
-
-    std::vector<std::pair<DictionaryIndex::KeyTable::View, int>> keyToLine;
-    keyToLine.reserve(chains.size());
-    for (const DictionaryIndex::Chain& chain : chains)
-        keyToLine.emplace_back(DictionaryIndex::view(keys[std::size_t(chain.firstLine)]), chain.finalLine);
-    return {expansions, keyToLine};
+    std::vector<std::pair<std::string, std::string>> pairs;
+    pairs.reserve(chains.size());
+    for (const DictionaryIndex::Chain& chain : chains) {
+        pairs.emplace_back(keys[std::size_t(chain.firstLine)].toUtf8().toStdString(),
+                           entries[std::size_t(chain.finalLine)].expansion.toUtf8().toStdString());
+    }
+    return pairs;
 }
 
 } // namespace
 
-DictionaryIndex::DictionaryIndex(std::vector<DictionaryEntry> entries)
+DictionaryIndex::DictionaryIndex(std::vector<DictionaryEntry> entries, TextDecoding::DictionaryText decoding)
     : m_entries(std::move(entries))
     , m_keys(lowerCasedAbbreviations(m_entries))
     , m_nextLine(nextLines(m_entries, m_keys))
     , m_chains(chainsOf(m_keys, m_nextLine))
-    , m_translations(translationTable(m_entries, m_keys, m_chains))
+    , m_table(keysAndTexts(m_entries, m_keys, m_chains))
+    , m_decoding(std::move(decoding))
 {
+    m_decoding.text.clear();
 }

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "translation/dictionaryentry.h"
-#include "translation/flatkeytable.h"
-#include "translation/keyhash.h"
+#include "translation/keytable.h"
+#include "translation/textdecoding.h"
 
 #include <QString>
-#include <QStringView>
 
-#include <optional>
 #include <vector>
 
 // The dictionary's entries with every chain worked out in advance.
@@ -26,9 +24,8 @@ public:
         int finalLine = 0;
     };
 
-    using KeyTable = FlatKeyTable<char16_t, Utf16KeyHash>;
-
-    explicit DictionaryIndex(std::vector<DictionaryEntry> entries);
+    // `decoding`: how the entries' text was read (its text itself is not kept).
+    DictionaryIndex(std::vector<DictionaryEntry> entries, TextDecoding::DictionaryText decoding = {});
 
     const std::vector<DictionaryEntry>& entries() const { return m_entries; }
 
@@ -41,25 +38,16 @@ public:
     // One chain for each distinct key, in the order of the keys' first lines.
     const std::vector<Chain>& chains() const { return m_chains; }
 
-    // The text an item ends as when all lines have been applied to it in order, given the
-    // item lower-cased by TextCase::lower (and, if at hand, KeyTable::hash of that); nothing
-    // when no line matches the item.
-    std::optional<QStringView> translationOf(QStringView loweredItem) const
-    {
-        return translationOf(loweredItem, KeyTable::hash(view(loweredItem)));
-    }
-    std::optional<QStringView> translationOf(QStringView loweredItem, std::uint64_t hash) const
-    {
-        const auto found = m_translations.find(view(loweredItem), hash);
-        return found ? std::optional<QStringView>(QStringView(found->data(), qsizetype(found->size()))) : std::nullopt;
-    }
+    // Each key in UTF-8, to the expansion an item matching it ends as.
+    const KeyTable& table() const { return m_table; }
 
-    static KeyTable::View view(QStringView text) { return {text.utf16(), std::size_t(text.size())}; }
+    const TextDecoding::DictionaryText& decoding() const { return m_decoding; }
 
 private:
     std::vector<DictionaryEntry> m_entries;
     std::vector<QString> m_keys;
     std::vector<int> m_nextLine;
     std::vector<Chain> m_chains;
-    KeyTable m_translations; // each key's first line's chain, to the expansion it ends with
+    KeyTable m_table;
+    TextDecoding::DictionaryText m_decoding;
 };

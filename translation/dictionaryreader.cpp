@@ -3,11 +3,15 @@
 #include "translation/dictionaryformat.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace DictionaryReader {
 
@@ -65,12 +69,37 @@ private:
     bool m_afterCr = false;
 };
 
+// What is there, up to `size` bytes: QFile's read() waits on a FIFO until all `size` have come.
+qint64 readSome(QFile& file, char* into, qint64 size)
+{
+#ifdef Q_OS_UNIX
+    for (;;) {
+        const qint64 got = ::read(file.handle(), into, std::size_t(size));
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+#else
+    return file.read(into, size);
+#endif
+}
+
+QString readFault(const QFile& file, int error)
+{
+#ifdef Q_OS_UNIX
+    (void)file;
+    return QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(error)).toLower());
+#else
+    (void)error;
+    return QStringLiteral("cannot be read: %1").arg(file.errorString().toLower());
+#endif
+}
+
 // Whether anything follows the line end that ends in `ending` (CR or LF); `rest` is what was
-// read after it, and the file is read on for up to two bytes when that is not enough.
+// read after it, and a regular file is read on for up to two bytes when that is not enough.
 bool moreFollows(char ending, QByteArrayView rest, QFile& file)
 {
     QByteArray next = rest.first(std::min<qsizetype>(rest.size(), 2)).toByteArray();
-    if (next.size() < 2)
+    if (next.size() < 2 && !file.isSequential())
         next += file.read(2 - next.size());
     if (ending == '\r' && next.startsWith('\n'))
         next.remove(0, 1);
@@ -79,27 +108,20 @@ bool moreFollows(char ending, QByteArrayView rest, QFile& file)
 
 } // namespace
 
-std::variant<DictionaryBytes, DictionaryFault> read(const QString& path)
+std::variant<DictionaryBytes, DictionaryFault> read(const QString& path, FileKinds kinds)
 {
-    // The system's words for these two are "No such file or directory" and, for a folder,
-    // none at all ("Unknown error").
-    const QFileInfo info(path);
-    if (!info.exists())
-        return DictionaryFault::unreadable(path, QStringLiteral("file not found"));
-    if (info.isDir())
-        return DictionaryFault::unreadable(path, QStringLiteral("it is a folder, not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return DictionaryFault::unreadable(path, file.errorString().toLower());
+    QFile file;
+    if (const QString fault = OpenDataFile(file, path, kinds); !fault.isEmpty())
+        return DictionaryFault::unreadable(path, fault);
 
     QByteArray bytes;
     LineEndCounter counter;
     for (;;) {
         const qsizetype start = bytes.size();
         bytes.resize(start + BlockSize);
-        const qint64 got = file.read(bytes.data() + start, BlockSize);
+        const qint64 got = readSome(file, bytes.data() + start, BlockSize);
         if (got < 0)
-            return DictionaryFault::unreadable(path, file.errorString().toLower());
+            return DictionaryFault::unreadable(path, readFault(file, errno));
         bytes.truncate(start + got);
         if (got == 0)
             return DictionaryBytes{bytes, false};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafiles/datafile.h"
 #include "translation/dictionaryfault.h"
 
 #include <QByteArray>
@@ -20,6 +21,9 @@ namespace DictionaryReader {
 // (a device, a disk image picked by mistake) from taking all memory.
 inline constexpr qint64 MaxBytes = qint64(256) * 1024 * 1024;
 
-std::variant<DictionaryBytes, DictionaryFault> read(const QString& path);
+// `kinds`: whether anything but a regular file may be read (a FIFO, for the command line). From
+// a FIFO or a device nothing is read past the end of line 1622, so a writer that stays open
+// makes no wait; whether more follows is then told only from what has arrived.
+std::variant<DictionaryBytes, DictionaryFault> read(const QString& path, FileKinds kinds = FileKinds::RegularOnly);
 
 } // namespace DictionaryReader

@@ -5,76 +5,62 @@
 #include <cstring>
 #include <string_view>
 
-// Hashes of look-up keys, shaped so that a translator can compute them on the way through
-// an item instead of in a pass of its own.
-
-// Over UTF-16 code units, one unit at a time, each mixed in with one multiplication by an odd
-// constant that carries every bit upwards (the table indexes by the top bits).
-struct Utf16KeyHash final {
+// The hash of a look-up key (UTF-8 bytes), shaped so that a translator can compute it on the
+// way through an item: each chunk of eight bytes (the last one filled up with zero bytes) is
+// mixed in with one multiplication, the first together with the key's length, so that keys
+// ending in NUL bytes still differ; the empty key is one chunk of zero bytes. A key of up to
+// eight bytes, a typical word, costs one multiplication; the table indexes by the top bits,
+// which the multiplications mix best.
+struct KeyHash final {
     static constexpr std::uint64_t Start = 0x243F6A8885A308D3ull;
 
-    static constexpr std::uint64_t step(std::uint64_t hash, char16_t unit) { return (hash ^ unit) * 0x9E3779B97F4A7C15ull; }
-
-    static std::uint64_t of(std::u16string_view key)
+    static constexpr std::uint64_t mix(std::uint64_t hash, std::uint64_t chunk) { return (hash ^ chunk) * 0x9E3779B97F4A7C15ull; }
+    static constexpr std::uint64_t first(std::uint64_t start, std::uint64_t chunk, std::size_t length)
     {
-        std::uint64_t hash = Start;
-        for (const char16_t unit : key)
-            hash = step(hash, unit);
-        return hash;
-    }
-};
-
-// Over bytes, eight at a time: each chunk of eight (the last one filled up with zero bytes)
-// is mixed in with one multiplication, then the length, so that keys ending in NUL bytes
-// still differ. A key of up to eight bytes, a typical word, thus costs one multiplication on
-// the way to its bucket; the table indexes by the top bits, which the multiplications mix best.
-struct ByteKeyHash final {
-    static constexpr std::uint64_t Start = 0x243F6A8885A308D3ull;
-
-    static constexpr std::uint64_t mix(std::uint64_t hash, std::uint64_t chunk)
-    {
-        return (hash ^ chunk) * 0x9E3779B97F4A7C15ull;
+        return mix(start ^ (std::uint64_t(length) << 56), chunk);
     }
 
-    static constexpr std::uint64_t finish(std::uint64_t hash, std::size_t length)
-    {
-        return hash ^ (length * 0xBF58476D1CE4E5B9ull);
-    }
-
-    // Up to eight bytes from `bytes` as one chunk, in memory order, zero bytes after them.
-    static std::uint64_t chunk(const char* bytes, std::size_t count)
+    // Eight bytes at `bytes` as one word in memory order.
+    static std::uint64_t word(const char* bytes)
     {
         std::uint64_t value = 0;
-        if (count >= 8) {
-            std::memcpy(&value, bytes, 8);
-        } else {
-            char padded[8] = {};
-            for (std::size_t i = 0; i < count; ++i)
-                padded[i] = bytes[i];
-            std::memcpy(&value, padded, 8);
-        }
+        std::memcpy(&value, bytes, sizeof value);
         return value;
     }
 
-    // The same for bytes that are followed by at least eight readable bytes: one load and a mask.
-    static std::uint64_t chunkOfPadded(const char* bytes, std::size_t count)
+    // The bits of the first `count` (0 to 8) bytes of a word loaded from memory.
+    static constexpr std::uint64_t firstBytes(std::size_t count)
     {
-        std::uint64_t value = 0;
-        std::memcpy(&value, bytes, 8);
+        static_assert(std::endian::native == std::endian::little || std::endian::native == std::endian::big);
         if (count >= 8)
-            return value;
-        const unsigned keptBits = unsigned(count) * 8;
+            return ~std::uint64_t(0);
         if constexpr (std::endian::native == std::endian::little)
-            return value & ((std::uint64_t(1) << keptBits) - 1);
+            return (std::uint64_t(1) << (count * 8)) - 1;
         else
-            return keptBits == 0 ? 0 : value & ~((std::uint64_t(1) << (64 - keptBits)) - 1);
+            return count == 0 ? 0 : ~((std::uint64_t(1) << (64 - count * 8)) - 1);
     }
 
-    static std::uint64_t of(std::string_view key)
+    // The same for 0 to 8 bytes from a table: one load in place of a branch or a shift by 64.
+    static std::uint64_t firstBytesOf(std::size_t count)
     {
-        std::uint64_t hash = Start;
-        for (std::size_t at = 0; at < key.size(); at += 8)
+        static constexpr std::uint64_t masks[9] = {firstBytes(0), firstBytes(1), firstBytes(2), firstBytes(3), firstBytes(4),
+                                                   firstBytes(5), firstBytes(6), firstBytes(7), firstBytes(8)};
+        return masks[count];
+    }
+
+    // Up to eight bytes from `bytes` as one chunk, zero bytes after them; reads only `count`.
+    static std::uint64_t chunk(const char* bytes, std::size_t count)
+    {
+        char padded[8] = {};
+        std::memcpy(padded, bytes, count < 8 ? count : 8);
+        return word(padded);
+    }
+
+    static std::uint64_t of(std::string_view key, std::uint64_t start = Start)
+    {
+        std::uint64_t hash = first(start, chunk(key.data(), key.size()), key.size()); // the empty key has one chunk too
+        for (std::size_t at = 8; at < key.size(); at += 8)
             hash = mix(hash, chunk(key.data() + at, key.size() - at));
-        return finish(hash, key.size());
+        return hash;
     }
 };

@@ -2,30 +2,18 @@
 
 namespace TextCase {
 
-QStringView lower(QStringView text, QString& buffer)
-{
-    bool hasUpper = false;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            buffer = text.toString().toLower();
-            return buffer;
-        }
-        hasUpper = hasUpper || lowerAscii(c.unicode()) != c.unicode();
-    }
-    if (!hasUpper)
-        return text;
-
-    buffer.resize(text.size());
-    QChar* out = buffer.data();
-    for (const QChar c : text)
-        *out++ = QChar(lowerAscii(c.unicode()));
-    return buffer;
-}
-
 QString lower(QStringView text)
 {
-    QString buffer;
-    return lower(text, buffer).toString();
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toString().toLower();
+    }
+    QString lowered = text.toString();
+    for (QChar& c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return lowered;
 }
 
 } // namespace TextCase

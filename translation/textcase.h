@@ -9,18 +9,11 @@
 // Both sides of every comparison go through it.
 namespace TextCase {
 
-// The ASCII part of the rule, for one UTF-16 code unit or one UTF-8 byte: A to Z become
-// a to z, everything else stays.
-template <typename Char>
-constexpr Char lowerAscii(Char c)
-{
-    return c >= Char('A') && c <= Char('Z') ? Char(c + ('a' - 'A')) : c;
-}
-
 // `text` lower-cased exactly as QString::toLower does it, with a short cut for ASCII.
 QString lower(QStringView text);
 
-// lowerAscii applied to each of eight ASCII bytes (all below 0x80) packed in one word.
+// The ASCII part of the rule for each of eight ASCII bytes (all below 0x80) packed in one
+// word: A to Z become a to z, everything else stays.
 constexpr std::uint64_t lowerAsciiBytes(std::uint64_t bytes)
 {
     constexpr std::uint64_t ones = 0x0101010101010101;
@@ -29,9 +22,5 @@ constexpr std::uint64_t lowerAsciiBytes(std::uint64_t bytes)
     const std::uint64_t upper = fromA & ~afterZ & (ones * 0x80);
     return bytes | (upper >> 2); // 0x80 >> 2 is the 0x20 between 'A' and 'a'
 }
-
-// The same, without allocating when `text` is already lower-case ASCII: the result views
-// either `text` itself or `buffer`, which it overwrites.
-QStringView lower(QStringView text, QString& buffer);
 
 } // namespace TextCase

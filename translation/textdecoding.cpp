@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace TextDecoding {
@@ -41,12 +42,60 @@ QString fromWindows1252(QByteArrayView bytes)
     return text;
 }
 
-QString dictionaryText(QByteArrayView bytes)
+namespace {
+
+// Splits at CR LF, a lone CR and a lone LF, as the dictionary's lines are split; a line end
+// is ASCII, so no UTF-8 sequence runs across one.
+template <typename Each>
+void forEachLine(QByteArrayView bytes, Each each)
 {
-    const QByteArrayView body = bytes.startsWith(utf8ByteOrderMark) ? bytes.sliced(utf8ByteOrderMark.size()) : bytes;
+    int number = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++number) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        each(number, bytes.sliced(start, end - start));
+        start = end + (bytes.sliced(end).startsWith("\r\n") ? 2 : 1);
+    }
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+DictionaryText dictionaryText(QByteArrayView bytes)
+{
+    DictionaryText read;
+    read.byteOrderMark = bytes.startsWith(utf8ByteOrderMark);
+    const QByteArrayView body = read.byteOrderMark ? bytes.sliced(utf8ByteOrderMark.size()) : bytes;
     bool valid = false;
-    QString text = fromUtf8(body, &valid);
-    return valid ? text : fromWindows1252(bytes);
+    read.text = fromUtf8(body, &valid);
+    if (valid)
+        return read;
+    read.encoding = DictionaryText::Encoding::Windows1252;
+    read.text = fromWindows1252(body);
+    forEachLine(body, [&](int number, QByteArrayView line) {
+        bool lineValid = false;
+        const QString asUtf8 = fromUtf8(line, &lineValid);
+        if (!lineValid && read.firstNonUtf8Line == 0)
+            read.firstNonUtf8Line = number;
+        else if (lineValid && !isAscii(line))
+            read.utf8Readings.emplace_back(number, asUtf8);
+    });
+    return read;
+}
+
+bool looksLikeUtf16(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    if (bytes.size() < 4)
+        return false;
+    const auto zero = [&](int at) { return bytes[at] == '\0'; };
+    return (!zero(0) && zero(1) && !zero(2) && zero(3)) || (zero(0) && !zero(1) && zero(2) && !zero(3));
 }
 
 } // namespace TextDecoding

@@ -63,11 +63,11 @@ void check(const QByteArray& bytes, bool padded)
     writeDictionary(bytes);
     const DictionaryOrFault loaded = Dictionary::load(dictionaryPath());
 
-    const QStringList lines =
-        LiteralReference::decodeLines(LiteralReference::readLines(bytes, LiteralReference::LineCount));
+    QStringList lines;
     QList<QStringList> fields;
     QString literalFault;
     try {
+        lines = LiteralReference::decodeLines(LiteralReference::readLines(bytes, LiteralReference::LineCount));
         fields = LiteralReference::splitLines(lines);
     } catch (const LiteralReference::DictionaryError& error) {
         literalFault = QString::fromUtf8(error.what());

@@ -1,49 +1,27 @@
-#include "translation/flatkeytable.h"
-#include "translation/keyhash.h"
-#include "translation/paddedbytes.h"
+#include "dictionaryfiles.h"
+#include "translation/bytetranslator.h"
+#include "translation/keytable.h"
 #include "translation/textcase.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-// Every ASCII byte in every lane: the property tests' words hold none of the bytes beside A to Z.
-TEST(TextCase, LowersEightAsciiBytesAtOnceAsOneByOne)
+// An item is passed through unmatched, without being held, once it is longer than the longest
+// key times KeyTable::MaxShrink: no code point may shrink more than that when lower-cased.
+TEST(KeyTable, NoCodePointShrinksMoreThanTheBoundAllows)
 {
-    for (int lane = 0; lane < 8; ++lane) {
-        for (int code = 0; code < 0x80; ++code) {
-            char bytes[8] = {'Q', 'q', '@', '[', '`', '{', 'Z', 'a'};
-            bytes[lane] = char(code);
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes, 8);
-            const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
-            char result[8];
-            std::memcpy(result, &lowered, 8);
-            for (int i = 0; i < 8; ++i)
-                ASSERT_EQ(result[i], TextCase::lowerAscii(bytes[i])) << "lane " << lane << " code " << code;
-        }
+    for (char32_t code = 0x80; code <= 0x10FFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF)
+            continue;
+        const char16_t units[] = {QChar::highSurrogate(code), QChar::lowSurrogate(code), char16_t(code)};
+        const QString text = QChar::requiresSurrogates(code) ? QString::fromUtf16(units, 2) : QString::fromUtf16(units + 2, 1);
+        ASSERT_LE(text.toUtf8().size(), qsizetype(KeyTable::MaxShrink) * TextCase::lower(text).toUtf8().size()) << unsigned(code);
     }
-}
-
-// Keys of one length behind one head: a bucket on a look-up's way often holds a key that
-// differs from the wanted one only after its first eight bytes.
-TEST(FlatKeyTable, TellsKeysApartBeyondTheirFirstEightBytes)
-{
-    const std::vector<std::string_view> texts = {"first", "second"};
-    std::vector<std::string> keys;
-    for (int i = 0; i < 6000; ++i)
-        keys.push_back("abcdefgh" + std::to_string(100000 + i));
-    std::vector<std::pair<std::string_view, int>> entries;
-    for (std::size_t i = 0; i < keys.size(); i += 2)
-        entries.emplace_back(keys[i], i / 2 % 2);
-    const FlatKeyTable<char, ByteKeyHash> table(texts, entries);
-
-    PaddedBytes padded;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        padded.clear();
-        padded.append(keys[i]);
-        const auto wanted = i % 2 ? std::nullopt : std::optional(texts[i / 2 % 2]);
-        ASSERT_EQ(table.find(keys[i]), wanted) << keys[i];
-        ASSERT_EQ(table.findPadded(padded.view(), ByteKeyHash::of(keys[i])), wanted) << keys[i];
+    // At the bound itself, Kelvin signs arriving byte by byte still match; one byte more cannot.
+    const DictionaryFiles files;
+    const Dictionary dictionary = loadOrFail(files.writeLines({QString(20, u'k') + "\tkelvin"}));
+    for (const QByteArray& item : {QString(20, QChar(0x212A)).toUtf8(), QString(20, QChar(0x212A)).toUtf8() + "k"}) {
+        ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
+        std::string output;
+        for (const char byte : item + " x")
+            output += translator.feed(std::string_view(&byte, 1));
+        EXPECT_EQ(output + std::string(translator.finish()), item.size() == 60 ? "kelvin x" : item.toStdString() + " x");
     }
 }

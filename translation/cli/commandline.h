@@ -12,5 +12,7 @@ struct CommandLine final {
 
     Action action = Action::Translate;
     QString dictionaryPath; // empty: SMS.dic beside the program
+    QString outputPath;     // empty: standard output
+    QStringList inputs;     // in order; "-" is standard input, and so is none at all
     QString error;          // why the command line is Invalid
 };

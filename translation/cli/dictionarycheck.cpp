@@ -68,7 +68,39 @@ void checkChains(const DictionaryIndex& index, Findings& findings)
     }
 }
 
+// Lines that a UTF-8 reading would read otherwise: the file is read as Windows-1252 because
+// some other line is not UTF-8, and these may be UTF-8 turned into nonsense.
+void checkDecoding(const TextDecoding::DictionaryText& decoding, const std::vector<DictionaryEntry>& entries, Findings& findings)
+{
+    for (const auto& [line, asUtf8] : decoding.utf8Readings) {
+        const DictionaryEntry& entry = entries[std::size_t(line - 1)];
+        const QString utf8Fields = asUtf8.section(u'\t', 0, 1);
+        findings.emplace(line, QStringLiteral("read as Windows-1252 it is %1 to %2; as UTF-8 it would be %3 to %4")
+                                   .arg(quoted(entry.abbreviation), quoted(entry.expansion),
+                                        quoted(utf8Fields.section(u'\t', 0, 0)), quoted(utf8Fields.section(u'\t', 1, 1))));
+    }
+}
+
+QString nameOf(const Dictionary& dictionary)
+{
+    return QFileInfo(dictionary.path()).fileName();
+}
+
 } // namespace
+
+QString decodingOf(const Dictionary& dictionary)
+{
+    const TextDecoding::DictionaryText& decoding = dictionary.decoding();
+    if (decoding.encoding == TextDecoding::DictionaryText::Encoding::Utf8)
+        return QStringLiteral("%1: read as UTF-8").arg(nameOf(dictionary));
+    return QStringLiteral("%1: read as Windows-1252, since line %2 is not valid UTF-8")
+        .arg(nameOf(dictionary), QString::number(decoding.firstNonUtf8Line));
+}
+
+QString noFindings(const Dictionary& dictionary)
+{
+    return QStringLiteral("%1: no dead or surprising entries").arg(nameOf(dictionary));
+}
 
 QStringList findings(const Dictionary& dictionary)
 {
@@ -78,8 +110,9 @@ QStringList findings(const Dictionary& dictionary)
         checkAbbreviation(entries[std::size_t(line)], line + 1, byLine);
     checkRepeats(dictionary.index(), byLine);
     checkChains(dictionary.index(), byLine);
+    checkDecoding(dictionary.decoding(), entries, byLine);
 
-    const QString name = QFileInfo(dictionary.path()).fileName();
+    const QString name = nameOf(dictionary);
     QStringList result;
     for (const auto& [line, finding] : byLine)
         result << QStringLiteral("%1: line %2: %3").arg(name, QString::number(line), finding);

@@ -10,4 +10,10 @@ namespace DictionaryCheck {
 
 QStringList findings(const Dictionary& dictionary);
 
+// How the dictionary's text was read: "SMS.dic: read as UTF-8".
+QString decodingOf(const Dictionary& dictionary);
+
+// The line that says there are no findings.
+QString noFindings(const Dictionary& dictionary);
+
 } // namespace DictionaryCheck

@@ -1,0 +1,430 @@
+#include "translation/bytetranslator.h"
+
+#include "translation/separators.h"
+#include "translation/textcase.h"
+#include "translation/textdecoding.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+// The functions of the inner loop must be inlined for its state to stay in registers.
+#if defined(__GNUC__) || defined(__clang__)
+#define VERBOLET_HOT inline __attribute__((always_inline))
+#elif defined(_MSC_VER)
+#define VERBOLET_HOT __forceinline
+#else
+#define VERBOLET_HOT inline
+#endif
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+
+// A piece is copied as one 32-byte block where it is short: items and texts both have
+// padding behind them.
+constexpr std::size_t BlockCopy = 32;
+static_assert(PaddedBytes::Padding >= BlockCopy && KeyTable::Padding >= BlockCopy);
+
+// `condition ? a : b` computed without a branch, where a branch would often be mispredicted.
+template <typename T>
+VERBOLET_HOT T choose(bool condition, T a, T b)
+{
+    if constexpr (std::is_pointer_v<T>) {
+        return reinterpret_cast<T>(choose(condition, reinterpret_cast<std::uintptr_t>(a), reinterpret_cast<std::uintptr_t>(b)));
+    } else {
+        const T mask = T(0) - T(condition);
+        return (a & mask) | (b & ~mask);
+    }
+}
+
+} // namespace
+
+// The output line being written, kept in locals while a block is translated: stores of
+// output bytes could otherwise alias the translator's own members.
+struct ByteTranslator::Writer final {
+    char* at = nullptr;
+    char* limit = nullptr;
+    bool lineHasText = false;
+    // Input that goes out as it came and is not copied yet: items that matched nothing, the
+    // single spaces between them and the line ends after them, copied in one piece when
+    // anything else is written (in text with few matches, whole lines and blocks).
+    const char* runStart = nullptr;
+    const char* runEnd = nullptr;
+    std::size_t matches = 0; // items matched in this block
+
+    bool hasRoomFor(std::size_t length) const { return std::size_t(limit - at) > length + BlockCopy; }
+    std::size_t runLength() const { return std::size_t(runEnd - runStart); }
+
+    // A piece of `length` bytes whose first `leadingSpaces` are spaces, as Translate joins it:
+    // after one space unless the line is still empty, where its leading spaces go too.
+    void put(const char* text, std::size_t length, std::size_t leadingSpaces)
+    {
+        *at = ' ';
+        at += lineHasText;
+        const std::size_t skipped = lineHasText ? 0 : leadingSpaces;
+        copy(text + skipped, length - skipped);
+        lineHasText = true;
+    }
+
+    void copy(const char* bytes, std::size_t length)
+    {
+        if (length <= BlockCopy)
+            std::memcpy(at, bytes, BlockCopy); // a fixed size: one pair of moves, not a call
+        else
+            std::memcpy(at, bytes, length);
+        at += length;
+    }
+};
+
+ByteTranslator::ByteTranslator(const Dictionary& dictionary, Mode mode, OutputHandler takeOutput)
+    : m_table(dictionary.index().table())
+    , m_mode(mode)
+    , m_takeOutput(std::move(takeOutput))
+    , m_emptyItem(m_table.emptyItemPiece())
+    , m_lowered(m_table.longestMatchable() + 16, '\0')
+    , m_remembered(std::size_t(1) << RememberedBits)
+{
+    m_input.reserve(BlockSize + m_table.longestMatchable() + 2);
+    m_output.reserve(OutputLimit);
+}
+
+char* ByteTranslator::space()
+{
+    m_input.reserve(m_input.size() + BlockSize);
+    return m_input.data() + m_input.size();
+}
+
+void ByteTranslator::commit(std::size_t count)
+{
+    // At the stream's start nothing has been scanned yet: only a byte order mark was awaited.
+    const std::size_t scanFrom = m_atStreamStart ? 0 : m_input.size();
+    m_input.resize(m_input.size() + count);
+    if (m_atStreamStart && !skipByteOrderMark())
+        return;
+    translateFrom(scanFrom);
+}
+
+void ByteTranslator::append(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const std::size_t count = std::min(bytes.size(), BlockSize);
+        std::memcpy(space(), bytes.data(), count);
+        commit(count);
+        bytes.remove_prefix(count);
+    }
+}
+
+std::string_view ByteTranslator::feed(std::string_view bytes)
+{
+    clearOutput();
+    append(bytes);
+    return output();
+}
+
+std::string_view ByteTranslator::finish()
+{
+    clearOutput();
+    end();
+    return output();
+}
+
+void ByteTranslator::end()
+{
+    m_atStreamStart = false;
+    Writer out = writer();
+    const std::string_view rest = m_input.view().substr(m_itemStart);
+    const bool lines = m_mode == Mode::Lines;
+    if (m_passingItem)
+        out = passRest(out, rest, lines, true);
+    else if (!lines)
+        endItem<false>(out, m_table.shortKeys(), rest);
+    else if (m_lineStarted || !rest.empty())
+        endLine<false>(out, m_table.shortKeys(), rest, true);
+    flushRun(out);
+    keep(out);
+    m_input.clear();
+    m_itemStart = 0;
+    m_lineStarted = false;
+}
+
+// Passes a byte order mark at the start of a stream of lines straight to the output; false
+// while the bytes so far may still become one.
+bool ByteTranslator::skipByteOrderMark()
+{
+    if (m_mode == Mode::Lines && m_input.size() < ByteOrderMark.size() && ByteOrderMark.starts_with(m_input.view()))
+        return false;
+    m_atStreamStart = false;
+    if (m_mode == Mode::Lines && m_input.view().starts_with(ByteOrderMark)) {
+        m_output.append(ByteOrderMark);
+        m_input.eraseFront(ByteOrderMark.size());
+    }
+    return true;
+}
+
+// Every item the bytes from `scanFrom` on complete. Text where items seldom match (most
+// plain text) is translated sparsely: a filter turns most words away with one branch that
+// the processor foresees, and unmatched items go out in runs straight from the input. Where
+// matches are frequent (chat), every item is looked up and written without a branch on
+// whether it matched. Each block takes the way the one before it called for.
+void ByteTranslator::translateFrom(std::size_t scanFrom)
+{
+    m_matches = 0;
+    const std::size_t blockSize = m_input.size() - scanFrom;
+    const std::size_t itemStart = m_sparse ? translateChunks<true>(scanFrom) : translateChunks<false>(scanFrom);
+    keepFrom(passLongItem(itemStart), itemStart);
+    m_sparse = m_matches * 64 < blockSize;
+}
+
+// The separators of 64 bytes at a time are found as one mask, whose bits then give the items
+// one after another. Gives where the unfinished item starts.
+template <bool Sparse>
+std::size_t ByteTranslator::translateChunks(std::size_t scanFrom)
+{
+    const char* const data = m_input.data();
+    const std::size_t size = m_input.size();
+    const bool lines = m_mode == Mode::Lines;
+    KeyTable::ShortKeys keys = m_table.shortKeys();
+    keys.filtered = Sparse;
+    Writer out = writer();
+    std::size_t itemStart = m_itemStart;
+    for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
+        std::uint64_t separators = separatorMask(data + chunk, lines);
+        if (size - chunk < 64)
+            separators &= (std::uint64_t(1) << (size - chunk)) - 1;
+        if (m_passingItem && separators != 0) [[unlikely]] {
+            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+            out = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
+            itemStart = at + 1;
+            separators &= separators - 1;
+        }
+        for (; separators != 0; separators &= separators - 1) {
+            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+            const std::string_view item(data + itemStart, at - itemStart);
+            itemStart = at + 1;
+            if (data[at] == ' ')
+                endItem<Sparse>(out, keys, item);
+            else
+                endLine<Sparse>(out, keys, item, false);
+        }
+    }
+    if (itemStart != m_itemStart) // the line has begun unless the last separator was its LF
+        m_lineStarted = data[itemStart - 1] == ' ';
+    flushRun(out);
+    keep(out);
+    m_matches = out.matches;
+    return itemStart;
+}
+
+// Drops the input before `from`, where the unfinished item starts (or what remains of it), but
+// for the separator just before it: a run that the item joins in the next block begins there.
+void ByteTranslator::keepFrom(std::size_t from, std::size_t itemStart)
+{
+    const std::size_t kept = from == itemStart && from > 0 ? from - 1 : from;
+    m_input.eraseFront(kept);
+    m_itemStart = from - kept;
+    m_lineStarted = m_lineStarted || m_input.size() > m_itemStart;
+}
+
+// The last bytes of an item too long to match, then, where `lineEnd`, the end of its line
+// (with the CR at its end, if any, when `atEnd` leaves the LF out).
+ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view rest, bool lineEnd, bool atEnd)
+{
+    m_passingItem = false;
+    const bool crBefore = lineEnd && rest.ends_with('\r');
+    rest.remove_suffix(crBefore);
+    flushRun(out);
+    if (!out.hasRoomFor(rest.size()))
+        out = makeRoom(out, rest.size());
+    out.copy(rest.data(), rest.size());
+    if (lineEnd)
+        endLineAfterItems(out, crBefore, atEnd);
+    return out;
+}
+
+template <bool Sparse>
+VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
+{
+    const KeyTable::Piece* const piece = lookUp(keys, item);
+    const bool matched = piece != keys.pieces; // noMatch() is the first piece
+    if constexpr (Sparse) {
+        if (!matched) {
+            if (item.empty())
+                return; // an empty item leaves no trace, not even a space
+            // Unless it begins the line, the space before the item is its separator.
+            const char* const from = item.data() - std::size_t(out.lineHasText);
+            if (from != out.runEnd) {
+                flushRun(out);
+                out.runStart = from;
+            }
+            out.runEnd = item.data() + item.size();
+            out.lineHasText = true;
+            return;
+        }
+        ++out.matches;
+        flushRun(out);
+    } else {
+        out.matches += matched;
+    }
+    // Where matches are frequent, no branch on whether this item matched.
+    const char* const text = choose(matched, piece->text, item.data());
+    const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
+    if (length == 0)
+        return;
+    if (!out.hasRoomFor(length)) [[unlikely]]
+        out = makeRoom(out, length);
+    out.put(text, length, piece->leadingSpaces); // noMatch() has none
+}
+
+VERBOLET_HOT void ByteTranslator::flushRun(Writer& out)
+{
+    if (out.runLength() == 0)
+        return;
+    if (!out.hasRoomFor(out.runLength())) [[unlikely]]
+        out = makeRoom(out, out.runLength());
+    out.copy(out.runStart, out.runLength());
+    out.runStart = out.runEnd = nullptr;
+}
+
+// `item` is the last of the line, before its LF (or, `atEnd`, before the end of the input).
+template <bool Sparse>
+VERBOLET_HOT void ByteTranslator::endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd)
+{
+    const bool crBefore = item.ends_with('\r');
+    item.remove_suffix(crBefore);
+    endItem<Sparse>(out, keys, item);
+    const char* const itemEnd = item.data() + item.size();
+    const std::size_t lineEndLength = std::size_t(crBefore) + !atEnd;
+    if (out.runEnd == itemEnd && m_emptyItem->length == 0) { // the line end as it came
+        out.runEnd += lineEndLength;
+        out.lineHasText = false;
+        return;
+    }
+    endLineAfterItems(out, crBefore, atEnd);
+}
+
+// The item after the space Translate appends, and the line end as it came.
+VERBOLET_HOT void ByteTranslator::endLineAfterItems(Writer& out, bool crBefore, bool atEnd)
+{
+    flushRun(out);
+    if (m_emptyItem->length > 0) {
+        if (!out.hasRoomFor(m_emptyItem->length))
+            out = makeRoom(out, m_emptyItem->length);
+        out.put(m_emptyItem->text, m_emptyItem->length, m_emptyItem->leadingSpaces);
+    }
+    if (!out.hasRoomFor(2))
+        out = makeRoom(out, 2);
+    const std::string_view lineEnd = std::string_view("\r\n").substr(crBefore ? 0 : 1, std::size_t(crBefore) + !atEnd);
+    std::memcpy(out.at, lineEnd.data(), lineEnd.size());
+    out.at += lineEnd.size();
+    out.lineHasText = false;
+}
+
+// The unfinished item from `itemStart`, once it is too long to match, is written as far as it
+// has come (but for a CR at its end, which may be part of a line end). Gives where the input
+// still to keep starts.
+std::size_t ByteTranslator::passLongItem(std::size_t itemStart)
+{
+    std::string_view rest = m_input.view().substr(itemStart);
+    if (!m_passingItem && rest.size() <= m_table.longestMatchable() + 1)
+        return itemStart;
+    if (m_mode == Mode::Lines && rest.ends_with('\r'))
+        rest.remove_suffix(1);
+    if (rest.empty())
+        return itemStart;
+    Writer out = writer();
+    if (!out.hasRoomFor(rest.size()))
+        out = makeRoom(out, rest.size());
+    if (m_passingItem)
+        out.copy(rest.data(), rest.size());
+    else
+        out.put(rest.data(), rest.size(), 0);
+    keep(out);
+    m_passingItem = true;
+    m_lineStarted = true;
+    return itemStart + rest.size();
+}
+
+VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(const KeyTable::ShortKeys& keys, std::string_view item)
+{
+    const std::size_t size = item.size();
+    if (size > 8)
+        return lookUpLong(item);
+    const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytesOf(size);
+    if ((word & HighBits) != 0)
+        return lookUpOther(item);
+    return keys.find(TextCase::lowerAsciiBytes(word), size);
+}
+
+const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
+{
+    const std::size_t size = item.size();
+    if (size > m_table.longestMatchable())
+        return m_table.noMatch();
+    std::uint64_t hash = 0;
+    for (std::size_t at = 0; at < size; at += 8) {
+        const std::uint64_t word = KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at);
+        if ((word & HighBits) != 0)
+            return lookUpOther(item);
+        const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
+        std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
+        hash = at == 0 ? KeyHash::first(m_table.seed(), lowered, size) : KeyHash::mix(hash, lowered);
+    }
+    // Lower-casing ASCII keeps its length.
+    return size > m_table.longestKey() ? m_table.noMatch() : m_table.find(m_lowered.data(), size, hash);
+}
+
+const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
+{
+    if (item.size() > m_table.longestMatchable())
+        return m_table.noMatch();
+    if (item.size() > sizeof(Remembered::bytes))
+        return matchThroughText(item);
+    const std::uint64_t hash = KeyHash::of(item, 0);
+    Remembered& known = m_remembered[std::size_t(hash >> (64 - RememberedBits))];
+    if (known.length == item.size() && known.hash == hash && std::memcmp(known.bytes, item.data(), item.size()) == 0)
+        return known.piece;
+    known.hash = hash;
+    known.length = item.size();
+    known.piece = matchThroughText(item);
+    std::memcpy(known.bytes, item.data(), item.size());
+    return known.piece;
+}
+
+const KeyTable::Piece* ByteTranslator::matchThroughText(std::string_view item) const
+{
+    const QString text = TextDecoding::fromUtf8(QByteArrayView(item.data(), qsizetype(item.size())));
+    const QByteArray key = TextCase::lower(text).toUtf8();
+    return m_table.find(std::string_view(key.constData(), std::size_t(key.size())));
+}
+
+ByteTranslator::Writer ByteTranslator::writer()
+{
+    return {m_output.data() + m_output.size(), m_output.data() + m_output.capacity(), m_lineHasText};
+}
+
+void ByteTranslator::keep(Writer out)
+{
+    m_output.resize(std::size_t(out.at - m_output.data()));
+    m_lineHasText = out.lineHasText;
+}
+
+// Hands the output over where a handler takes it, and makes the buffer large enough for a
+// piece of `length` bytes. Takes and gives the writer by value, so that it never leaves registers.
+ByteTranslator::Writer ByteTranslator::makeRoom(Writer out, std::size_t length)
+{
+    keep(out);
+    if (m_takeOutput && m_output.size() > 0) {
+        m_takeOutput(m_output.view());
+        m_output.clear();
+    }
+    m_output.reserve(m_output.size() + length + BlockCopy + 1);
+    Writer moved = writer();
+    moved.runStart = out.runStart;
+    moved.runEnd = out.runEnd;
+    moved.matches = out.matches;
+    return moved;
+}

@@ -1,0 +1,117 @@
+#include "translation/keytable.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+bool equalPadded(const char* a, const char* b, std::size_t size)
+{
+    for (; size >= 8; size -= 8, a += 8, b += 8) {
+        if (KeyHash::word(a) != KeyHash::word(b))
+            return false;
+    }
+    return ((KeyHash::word(a) ^ KeyHash::word(b)) & KeyHash::firstBytes(size)) == 0;
+}
+
+} // namespace
+
+KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysAndTexts)
+    : m_pieces(1)
+{
+    // The text first, whole, so that the pieces can point into it.
+    std::vector<std::pair<std::size_t, std::size_t>> offsets;
+    for (const auto& [key, text] : keysAndTexts) {
+        offsets.emplace_back(m_text.size(), m_text.size() + key.size());
+        m_text += key;
+        m_text += text;
+        m_longestKey = std::max(m_longestKey, key.size());
+    }
+    m_text.append(Padding, '\0');
+    m_pieces.front().text = m_text.data();
+    if (keysAndTexts.size() >= UINT16_MAX)
+        throw std::length_error("too many keys for the look-up table");
+
+    for (std::size_t i = 0; i < keysAndTexts.size(); ++i) {
+        const auto& [key, text] = keysAndTexts[i];
+        const std::size_t kept = text.find_last_not_of(' ') + 1; // 0 when only spaces
+        const std::size_t leading = std::min(text.find_first_not_of(' '), kept);
+        m_pieces.push_back({m_text.data() + offsets[i].second, std::uint32_t(kept), std::uint32_t(leading),
+                            KeyHash::chunk(key.data(), key.size()), std::uint32_t(key.size()),
+                            std::uint32_t(offsets[i].first)});
+    }
+
+    // At most one key in four slots, where cuckoo hashing nearly always succeeds; where it
+    // does not, another seed and, now and then, a table twice the size.
+    int bits = 6;
+    while ((std::size_t(1) << bits) < 4 * keysAndTexts.size())
+        ++bits;
+    for (int attempt = 0;; ++attempt) {
+        m_bits = std::min(bits + attempt / 4, 20);
+        m_seed = KeyHash::Start + std::uint64_t(attempt) * 0x9E3779B97F4A7C15ull;
+        m_slots.assign(std::size_t(1) << m_bits, 0);
+        m_mask = m_slots.size() - 1;
+        m_shift = 64 - m_bits;
+        m_hashes.assign(1, 0);
+        for (std::size_t i = 1; i < m_pieces.size(); ++i)
+            m_hashes.push_back(KeyHash::of(std::string_view(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength), m_seed));
+        if (!hashesDistinct())
+            continue;
+        std::size_t piece = 1;
+        while (piece < m_pieces.size() && place(piece))
+            ++piece;
+        if (piece < m_pieces.size())
+            continue;
+        std::fill(m_filter.begin(), m_filter.end(), 0);
+        for (const std::uint64_t hash : m_hashes)
+            m_filter[hash >> (64 - FilterBits + 6)] |= std::uint64_t(1) << (hash >> (64 - FilterBits) & 63);
+        return;
+    }
+}
+
+bool KeyTable::hashesDistinct() const
+{
+    std::vector<std::uint64_t> sorted(m_hashes.begin() + 1, m_hashes.end());
+    std::sort(sorted.begin(), sorted.end());
+    return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+}
+
+// Puts a piece into one of its key's two slots, moving the pieces in its way to their other
+// slots; false when that goes round in circles.
+bool KeyTable::place(std::size_t piece)
+{
+    for (int moves = 0; moves < 500; ++moves) {
+        const std::uint64_t hash = m_hashes[piece];
+        const std::size_t first = firstSlot(hash);
+        const std::size_t second = secondSlot(hash);
+        for (const std::size_t slot : {first, second}) {
+            if (m_slots[slot] == 0) {
+                m_slots[slot] = std::uint16_t(piece);
+                return true;
+            }
+        }
+        const std::size_t evicted = moves % 2 == 0 ? first : second;
+        piece = std::exchange(m_slots[evicted], std::uint16_t(piece));
+    }
+    return false;
+}
+
+const KeyTable::Piece* KeyTable::find(const char* key, std::size_t length, std::uint64_t hash) const
+{
+    const std::uint64_t head = KeyHash::word(key) & KeyHash::firstBytes(length);
+    if (length <= 8)
+        return shortKeys().find(head, length);
+    for (const std::size_t slot : {firstSlot(hash), secondSlot(hash)}) {
+        const Piece* const piece = &m_pieces[m_slots[slot]];
+        if (m_hashes[m_slots[slot]] == hash && piece->keyLength == length && equalPadded(key, m_text.data() + piece->keyOffset, length))
+            return piece;
+    }
+    return noMatch();
+}
+
+const KeyTable::Piece* KeyTable::find(std::string_view key) const
+{
+    std::string padded(key);
+    padded.append(8, '\0');
+    return find(padded.data(), key.size(), KeyHash::of(key, m_seed));
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "translation/keyhash.h"
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The dictionary's look-up table in UTF-8: each distinct lower-cased abbreviation to the
+// piece of output that an item matching it ends as (the expansion at the end of its chain).
+//
+// In front, a filter of one bit for each value of a hash's top 16 bits, set where a key has
+// it: 8 KiB that stay in the nearest cache and turn away nearly every word that is no key,
+// for text where few words are keys.
+//
+// Behind it, cuckoo hashing: every key sits in one of two slots that its hash names, so a
+// look-up reads both and compares both, with no loop and no branch on which it is. A
+// slot holds the number of a piece; beside the pieces, a small array holds each key's whole
+// hash, which picks the candidate (no two keys share a hash), and the candidate's piece holds
+// the first eight bytes of its key and its length, which settle a key of up to eight bytes.
+// The slots (two bytes each) and the hashes stay in the nearest cache.
+class KeyTable final {
+public:
+    // Readable bytes after every piece's text and every key.
+    static constexpr std::size_t Padding = 64;
+
+    // A key's second slot is read from the hash's middle bits, the first from its top bits.
+    static constexpr int SecondShift = 32;
+    // The filter has a bit for each value of the hash's top FilterBits bits.
+    static constexpr int FilterBits = 16;
+
+    // Lower-casing can shrink text: the Kelvin sign (three bytes) becomes "k" (one). No code
+    // point shrinks more, and an invalid byte becomes U+FFFD (three bytes), so an item longer
+    // than MaxShrink times the longest key matches nothing.
+    static constexpr std::size_t MaxShrink = 3;
+
+    // What an item turns into, as the joining of a line needs it: `length` bytes of `text`,
+    // its trailing spaces already cut, the first `leadingSpaces` of them spaces.
+    struct Piece final {
+        const char* text = nullptr;
+        std::uint32_t length = 0;
+        std::uint32_t leadingSpaces = 0;
+        std::uint64_t head = 0;       // the key's first eight bytes, zero bytes after a shorter key
+        std::uint32_t keyLength = UINT32_MAX;
+        std::uint32_t keyOffset = 0;  // where the key stands in the table's text
+    };
+
+    // Each key (all distinct, lower-cased) with the text an item matching it ends as.
+    explicit KeyTable(const std::vector<std::pair<std::string, std::string>>& keysAndTexts);
+    KeyTable(const KeyTable&) = delete; // pieces point into the table's own text
+    KeyTable& operator=(const KeyTable&) = delete;
+
+    // What a look-up of a short key needs, as a value that a translator keeps in registers
+    // (the table's own members would be read again after every byte it writes).
+    struct ShortKeys final {
+        const std::uint64_t* filter = nullptr;
+        const std::uint16_t* slotPieces = nullptr;
+        const std::uint64_t* hashes = nullptr;
+        const Piece* pieces = nullptr;
+        std::uint64_t seed = 0;
+        int shift = 0;
+        std::size_t mask = 0;
+        // Whether the filter is asked first: worth a branch where words are seldom keys, a
+        // loss where they often are (the branch could not be foretold).
+        bool filtered = true;
+
+        // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes
+        // after it) with its length; noMatch() when no key matches. Chosen without a branch.
+        const Piece* find(std::uint64_t word, std::size_t length) const
+        {
+            const std::uint64_t hash = KeyHash::first(seed, word, length);
+            if (filtered && (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
+                return pieces;
+            const std::size_t first = slotPieces[hash >> shift];
+            const std::size_t second = slotPieces[(hash >> SecondShift) & mask];
+            const std::size_t inFirst = std::size_t(0) - std::size_t(hashes[first] == hash);
+            const std::size_t inSecond = std::size_t(0) - std::size_t(hashes[second] == hash);
+            const Piece* const candidate = &pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
+            const std::uintptr_t matches = std::uintptr_t(0) - std::uintptr_t(holds(*candidate, word, length));
+            return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(candidate) & matches)
+                                                  | (reinterpret_cast<std::uintptr_t>(pieces) & ~matches));
+        }
+    };
+
+    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_hashes.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+
+    // The same for any lower-cased key followed by at least eight readable bytes.
+    const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
+    const Piece* find(std::string_view key) const;
+
+    // What a look-up gives when no key matches: a piece that matches no key.
+    const Piece* noMatch() const { return m_pieces.data(); }
+
+    // The piece of the empty key, or noMatch(): every empty item becomes it.
+    const Piece* emptyItemPiece() const { return shortKeys().find(0, 0); }
+
+    // Where the KeyHash of a look-up starts, in place of KeyHash::Start.
+    std::uint64_t seed() const { return m_seed; }
+
+    // Whether `piece` is that of the key `word` (up to eight bytes, zero bytes after it) of `length`.
+    static bool holds(const Piece& piece, std::uint64_t word, std::size_t length)
+    {
+        return ((piece.head ^ word) | (piece.keyLength ^ length)) == 0;
+    }
+
+    std::size_t longestKey() const { return m_longestKey; }
+    std::size_t longestMatchable() const { return m_longestKey * MaxShrink; }
+
+private:
+    std::size_t firstSlot(std::uint64_t hash) const { return std::size_t(hash >> m_shift); }
+    std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> SecondShift) & m_mask; }
+    bool place(std::size_t piece);
+    bool hashesDistinct() const;
+
+    std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
+    std::size_t m_mask = 0;
+    std::uint64_t m_seed = KeyHash::Start;
+    int m_bits = 0;
+    int m_shift = 0;
+    std::vector<Piece> m_pieces; // noMatch(), then one piece for each key
+    std::vector<std::uint64_t> m_hashes; // each piece's key's hash
+    std::vector<std::uint64_t> m_filter = std::vector<std::uint64_t>(std::size_t(1) << (FilterBits - 6));
+    std::string m_text;          // keys and texts, then Padding zero bytes
+    std::size_t m_longestKey = 0;
+};

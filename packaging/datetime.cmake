@@ -1,0 +1,30 @@
+# verbolet_rfc2822_date(VAR YYYY-MM-DD): the day as a Debian changelog writes it,
+# "Mon, 07 Dec 2026 12:00:00 +0000" (noon UTC).
+function(verbolet_rfc2822_date var date)
+  if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "not a date of the form YYYY-MM-DD: '${date}'")
+  endif()
+  math(EXPR y "${CMAKE_MATCH_1}")
+  math(EXPR m "1${CMAKE_MATCH_2} - 100")
+  math(EXPR d "1${CMAKE_MATCH_3} - 100")
+  # Days since 1970-01-01 of a date in the Gregorian calendar, counted from March so that
+  # the leap day ends the year.
+  if(m LESS_EQUAL 2)
+    math(EXPR y "${y} - 1")
+    math(EXPR shifted_month "${m} + 9")
+  else()
+    math(EXPR shifted_month "${m} - 3")
+  endif()
+  math(EXPR era "${y} / 400")
+  math(EXPR year_of_era "${y} - ${era} * 400")
+  math(EXPR day_of_year "(153 * ${shifted_month} + 2) / 5 + ${d} - 1")
+  math(EXPR day_of_era "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+  math(EXPR days "${era} * 146097 + ${day_of_era} - 719468")
+  math(EXPR weekday "(${days} + 4) % 7") # 1970-01-01 was a Thursday
+  set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET weekdays ${weekday} weekday_name)
+  math(EXPR month_index "1${CMAKE_MATCH_2} - 101")
+  list(GET months ${month_index} month_name)
+  set(${var} "${weekday_name}, ${CMAKE_MATCH_3} ${month_name} ${CMAKE_MATCH_1} 12:00:00 +0000" PARENT_SCOPE)
+endfunction()

@@ -12,15 +12,6 @@
 
 namespace {
 
-// The functions of the inner loop must be inlined for its state to stay in registers.
-#if defined(__GNUC__) || defined(__clang__)
-#define VERBOLET_HOT inline __attribute__((always_inline))
-#elif defined(_MSC_VER)
-#define VERBOLET_HOT __forceinline
-#else
-#define VERBOLET_HOT inline
-#endif
-
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 
@@ -379,18 +370,28 @@ const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
 
 const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
 {
-    if (item.size() > m_table.longestMatchable())
+    const std::size_t size = item.size();
+    if (size > m_table.longestMatchable())
         return m_table.noMatch();
-    if (item.size() > sizeof(Remembered::bytes))
+    if (size > sizeof(Remembered::words))
         return matchThroughText(item);
-    const std::uint64_t hash = KeyHash::of(item, 0);
+    // The item's words as they stand (bytes after it zeroed): read in place, since padding
+    // follows every item, and hashed on the way.
+    std::uint64_t words[std::size(Remembered{}.words)] = {};
+    std::uint64_t hash = KeyHash::Start ^ size;
+    for (std::size_t at = 0; at < size; at += 8) {
+        words[at / 8] = KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at);
+        hash = KeyHash::mix(hash, words[at / 8]);
+    }
     Remembered& known = m_remembered[std::size_t(hash >> (64 - RememberedBits))];
-    if (known.length == item.size() && known.hash == hash && std::memcmp(known.bytes, item.data(), item.size()) == 0)
+    std::uint64_t differ = known.length ^ size;
+    for (std::size_t i = 0; i < std::size(words); ++i) // a fixed count: no call, no loop left
+        differ |= known.words[i] ^ words[i];
+    if (differ == 0)
         return known.piece;
-    known.hash = hash;
-    known.length = item.size();
+    known.length = size;
     known.piece = matchThroughText(item);
-    std::memcpy(known.bytes, item.data(), item.size());
+    std::copy(std::begin(words), std::end(words), known.words);
     return known.piece;
 }
 

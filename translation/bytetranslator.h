@@ -10,6 +10,16 @@
 #include <string_view>
 #include <vector>
 
+// The functions of the translator's inner loop are inlined into it, for its state to stay in
+// registers; an ordinary `inline` is not enough, they are too large for the compiler's taste.
+#if defined(__GNUC__) || defined(__clang__)
+#define VERBOLET_HOT inline __attribute__((always_inline))
+#elif defined(_MSC_VER)
+#define VERBOLET_HOT __forceinline
+#else
+#define VERBOLET_HOT inline
+#endif
+
 // The one translation core: UTF-8 bytes in, UTF-8 bytes out, as the bytes arrive.
 //
 // The text is split at every single space into items; each item is matched, lower-cased, with
@@ -63,15 +73,15 @@ private:
     template <bool Sparse>
     std::size_t translateChunks(std::size_t scanFrom);
     template <bool Sparse>
-    void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
+    VERBOLET_HOT void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
     template <bool Sparse>
-    void endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
-    void endLineAfterItems(Writer& out, bool crBefore, bool atEnd);
-    void flushRun(Writer& out);
+    VERBOLET_HOT void endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
+    VERBOLET_HOT void endLineAfterItems(Writer& out, bool crBefore, bool atEnd);
+    VERBOLET_HOT void flushRun(Writer& out);
     void keepFrom(std::size_t from, std::size_t itemStart);
     std::size_t passLongItem(std::size_t itemStart);
     Writer passRest(Writer out, std::string_view rest, bool lineEnd, bool atEnd);
-    const KeyTable::Piece* lookUp(const KeyTable::ShortKeys& keys, std::string_view item);
+    VERBOLET_HOT const KeyTable::Piece* lookUp(const KeyTable::ShortKeys& keys, std::string_view item);
     const KeyTable::Piece* lookUpLong(std::string_view item);
     const KeyTable::Piece* lookUpOther(std::string_view item);
     bool skipByteOrderMark();
@@ -84,10 +94,9 @@ private:
     // An item that is not plain ASCII, matched once through QString and remembered in a
     // direct-mapped cache: a word seen again (and words repeat) costs one comparison.
     struct Remembered final {
-        std::uint64_t hash = 0;
         std::size_t length = SIZE_MAX;
         const KeyTable::Piece* piece = nullptr;
-        char bytes[40] = {};
+        std::uint64_t words[5] = {}; // the item's bytes, zero bytes after them
     };
     static constexpr int RememberedBits = 10;
 

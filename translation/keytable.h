@@ -74,14 +74,13 @@ public:
             const std::uint64_t hash = KeyHash::first(seed, word, length);
             if (filtered && (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
                 return pieces;
-            const std::size_t first = slotPieces[hash >> shift];
-            const std::size_t second = slotPieces[(hash >> SecondShift) & mask];
-            const std::size_t inFirst = std::size_t(0) - std::size_t(hashes[first] == hash);
-            const std::size_t inSecond = std::size_t(0) - std::size_t(hashes[second] == hash);
-            const Piece* const candidate = &pieces[(first & inFirst) | (second & inSecond & ~inFirst)];
-            const std::uintptr_t matches = std::uintptr_t(0) - std::uintptr_t(holds(*candidate, word, length));
-            return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(candidate) & matches)
-                                                  | (reinterpret_cast<std::uintptr_t>(pieces) & ~matches));
+            const Piece& first = pieces[slotPieces[hash >> shift]];
+            const Piece& second = pieces[slotPieces[(hash >> SecondShift) & mask]];
+            const std::uintptr_t inFirst = std::uintptr_t(0) - std::uintptr_t(holds(first, word, length));
+            const std::uintptr_t inSecond = std::uintptr_t(0) - std::uintptr_t(holds(second, word, length));
+            return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(&first) & inFirst)
+                                                  | (reinterpret_cast<std::uintptr_t>(&second) & inSecond)
+                                                  | (reinterpret_cast<std::uintptr_t>(pieces) & ~(inFirst | inSecond)));
         }
     };
 

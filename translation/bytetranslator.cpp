@@ -342,12 +342,12 @@ std::size_t ByteTranslator::passLongItem(std::size_t itemStart)
 VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(const KeyTable::ShortKeys& keys, std::string_view item)
 {
     const std::size_t size = item.size();
-    if (size > 8)
+    if (size > KeyTable::ShortKeyMax)
         return lookUpLong(item);
     const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytesOf(size);
     if ((word & HighBits) != 0)
         return lookUpOther(item);
-    return keys.find(TextCase::lowerAsciiBytes(word), size);
+    return keys.find(KeyTable::tag(TextCase::lowerAsciiBytes(word), size));
 }
 
 const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)

@@ -37,7 +37,8 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         const std::size_t kept = text.find_last_not_of(' ') + 1; // 0 when only spaces
         const std::size_t leading = std::min(text.find_first_not_of(' '), kept);
         m_pieces.push_back({m_text.data() + offsets[i].second, std::uint32_t(kept), std::uint32_t(leading),
-                            KeyHash::chunk(key.data(), key.size()), std::uint32_t(key.size()),
+                            key.size() <= ShortKeyMax ? tag(KeyHash::chunk(key.data(), key.size()), key.size()) : NoTag,
+                            std::uint32_t(key.size()),
                             std::uint32_t(offsets[i].first)});
     }
 
@@ -98,9 +99,8 @@ bool KeyTable::place(std::size_t piece)
 
 const KeyTable::Piece* KeyTable::find(const char* key, std::size_t length, std::uint64_t hash) const
 {
-    const std::uint64_t head = KeyHash::word(key) & KeyHash::firstBytes(length);
-    if (length <= 8)
-        return shortKeys().find(head, length);
+    if (length <= ShortKeyMax)
+        return shortKeys().find(tag(KeyHash::word(key) & KeyHash::firstBytes(length), length));
     for (const std::size_t slot : {firstSlot(hash), secondSlot(hash)}) {
         const Piece* const piece = &m_pieces[m_slots[slot]];
         if (m_hashes[m_slots[slot]] == hash && piece->keyLength == length && equalPadded(key, m_text.data() + piece->keyOffset, length))

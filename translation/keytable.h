@@ -18,10 +18,10 @@
 //
 // Behind it, cuckoo hashing: every key sits in one of two slots that its hash names, so a
 // look-up reads both and compares both, with no loop and no branch on which it is. A
-// slot holds the number of a piece; beside the pieces, a small array holds each key's whole
-// hash, which picks the candidate (no two keys share a hash), and the candidate's piece holds
-// the first eight bytes of its key and its length, which settle a key of up to eight bytes.
-// The slots (two bytes each) and the hashes stay in the nearest cache.
+// slot holds the number of a piece. A key of up to ShortKeyMax bytes is settled by one word
+// that its piece holds, its tag: the key's bytes, zero bytes after them, and its length in
+// the top byte. A longer key is settled by its whole hash, kept beside the pieces (no two
+// keys share a hash), and then its bytes. The slots (two bytes each) stay in the nearest cache.
 class KeyTable final {
 public:
     // Readable bytes after every piece's text and every key.
@@ -37,13 +37,19 @@ public:
     // than MaxShrink times the longest key matches nothing.
     static constexpr std::size_t MaxShrink = 3;
 
+    // The longest key that a tag holds: a tag's top byte is the length.
+    static constexpr std::size_t ShortKeyMax = 7;
+    static constexpr std::uint64_t tag(std::uint64_t word, std::size_t length) { return word | std::uint64_t(length) << 56; }
+    // No item's tag: its length would be 255.
+    static constexpr std::uint64_t NoTag = UINT64_MAX;
+
     // What an item turns into, as the joining of a line needs it: `length` bytes of `text`,
     // its trailing spaces already cut, the first `leadingSpaces` of them spaces.
     struct Piece final {
         const char* text = nullptr;
         std::uint32_t length = 0;
         std::uint32_t leadingSpaces = 0;
-        std::uint64_t head = 0;       // the key's first eight bytes, zero bytes after a shorter key
+        std::uint64_t tag = NoTag;    // the key's tag, or NoTag for a longer key
         std::uint32_t keyLength = UINT32_MAX;
         std::uint32_t keyOffset = 0;  // where the key stands in the table's text
     };
@@ -58,7 +64,6 @@ public:
     struct ShortKeys final {
         const std::uint64_t* filter = nullptr;
         const std::uint16_t* slotPieces = nullptr;
-        const std::uint64_t* hashes = nullptr;
         const Piece* pieces = nullptr;
         std::uint64_t seed = 0;
         int shift = 0;
@@ -67,24 +72,25 @@ public:
         // loss where they often are (the branch could not be foretold).
         bool filtered = true;
 
-        // The piece for a lower-cased key of up to eight bytes, given as a word (zero bytes
-        // after it) with its length; noMatch() when no key matches. Chosen without a branch.
-        const Piece* find(std::uint64_t word, std::size_t length) const
+        // The piece for the tag of a lower-cased key of up to ShortKeyMax bytes; noMatch()
+        // when no key matches. Chosen without a branch. The hash is the key's KeyHash: with
+        // the top byte of the word zero, the length lands where KeyHash::first puts it.
+        const Piece* find(std::uint64_t tag) const
         {
-            const std::uint64_t hash = KeyHash::first(seed, word, length);
+            const std::uint64_t hash = KeyHash::mix(seed, tag);
             if (filtered && (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
                 return pieces;
             const Piece& first = pieces[slotPieces[hash >> shift]];
             const Piece& second = pieces[slotPieces[(hash >> SecondShift) & mask]];
-            const std::uintptr_t inFirst = std::uintptr_t(0) - std::uintptr_t(holds(first, word, length));
-            const std::uintptr_t inSecond = std::uintptr_t(0) - std::uintptr_t(holds(second, word, length));
+            const std::uintptr_t inFirst = std::uintptr_t(0) - std::uintptr_t(first.tag == tag);
+            const std::uintptr_t inSecond = std::uintptr_t(0) - std::uintptr_t(second.tag == tag);
             return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(&first) & inFirst)
                                                   | (reinterpret_cast<std::uintptr_t>(&second) & inSecond)
                                                   | (reinterpret_cast<std::uintptr_t>(pieces) & ~(inFirst | inSecond)));
         }
     };
 
-    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_hashes.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
 
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
@@ -94,16 +100,10 @@ public:
     const Piece* noMatch() const { return m_pieces.data(); }
 
     // The piece of the empty key, or noMatch(): every empty item becomes it.
-    const Piece* emptyItemPiece() const { return shortKeys().find(0, 0); }
+    const Piece* emptyItemPiece() const { return shortKeys().find(tag(0, 0)); }
 
     // Where the KeyHash of a look-up starts, in place of KeyHash::Start.
     std::uint64_t seed() const { return m_seed; }
-
-    // Whether `piece` is that of the key `word` (up to eight bytes, zero bytes after it) of `length`.
-    static bool holds(const Piece& piece, std::uint64_t word, std::size_t length)
-    {
-        return ((piece.head ^ word) | (piece.keyLength ^ length)) == 0;
-    }
 
     std::size_t longestKey() const { return m_longestKey; }
     std::size_t longestMatchable() const { return m_longestKey * MaxShrink; }

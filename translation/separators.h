@@ -16,13 +16,12 @@ inline std::uint64_t separatorMask(const char* bytes, bool lineFeeds)
 #ifdef VERBOLET_SEPARATORS_SSE2
     const __m128i spaces = _mm_set1_epi8(' ');
     const __m128i lineEnds = _mm_set1_epi8(lineEnd);
-    std::uint64_t mask = 0;
-    for (int part = 0; part < 4; ++part) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    const auto part = [&](int at) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * at));
         const __m128i found = _mm_or_si128(_mm_cmpeq_epi8(block, spaces), _mm_cmpeq_epi8(block, lineEnds));
-        mask |= std::uint64_t(std::uint16_t(_mm_movemask_epi8(found))) << (16 * part);
-    }
-    return mask;
+        return std::uint64_t(std::uint16_t(_mm_movemask_epi8(found))) << (16 * at);
+    };
+    return part(0) | part(1) | part(2) | part(3); // written out: compilers leave a loop of four
 #else
     std::uint64_t mask = 0;
     for (int i = 0; i < 64; ++i)

@@ -24,6 +24,7 @@ QString openingFault(int error)
     case ENOENT: return NotFound;
     case ELOOP: return QStringLiteral("its symbolic links form a loop");
     case EISDIR: return Folder;
+    case ENXIO: return NotRegular; // a socket, or a device with nothing behind it
     default: return QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(error)).toLower());
     }
 }

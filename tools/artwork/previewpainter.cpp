@@ -2,6 +2,8 @@
 
 #include "theme.h"
 
+#include "verbolet_version.h"
+
 #include <QFont>
 #include <QImageReader>
 
@@ -157,7 +159,7 @@ void PreviewPainter::paintAboutWindow(QPainter& painter) const
     painter.drawImage(0, 16, skin(QStringLiteral("side.sks")));
     painter.drawImage(296, 0, skin(QStringLiteral("xup.btn")));
     painter.drawImage(QRect(0, 0, 297, 17), skin(QStringLiteral("grad.skt")));
-    paintLabel(painter, {{104, 24, 121, 17}, QStringLiteral("Verbolet  v1.2.1"), uiFont(), Theme::steel});
+    paintLabel(painter, {{104, 24, 121, 17}, QStringLiteral("Verbolet  v") + QLatin1String(Verbolet::Version), uiFont(), Theme::steel});
     paintLabel(painter, {{16, 48, 281, 57},
                          QStringLiteral("Welcome and Thank You for using the Verbolet. This program, developed by the "
                                         "Verbolet Project, is designed to help IM users such as yourself, understand "

@@ -27,7 +27,7 @@ struct Window {
     {
         recordMouse(lower, lowerLog);
         recordMouse(upper, upperLog);
-        showAndWait(form);
+        form.showAndWait();
     }
 
     QWindow* window() { return form.windowHandle(); }
@@ -49,9 +49,8 @@ TEST(MouseEvents, PressAndReleaseGiveDownUpAndClickToTheUpperElement)
         Log upper;
         Log lower;
     } cases[] = {
-        {Qt::LeftButton, {}, InUpper, InUpper, {"Down 1 0", "Up 1 0", "Click"}, {}},
         {Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, InUpper, InUpper,
-         {"Down 2 7", "Up 2 7", "Click"}, {}},
+            {"Down 2 7", "Up 2 7", "Click"}, {}},
         {Qt::MiddleButton, {}, InUpper, InUpper, {"Down 4 0", "Up 4 0"}, {}},
         {Qt::LeftButton, {}, InBoth, InBoth, {"Down 1 0", "Up 1 0", "Click"}, {}},
         {Qt::LeftButton, {}, InUpper, InLowerOnly, {"Down 1 0", "Up 1 0"}, {}},
@@ -59,52 +58,13 @@ TEST(MouseEvents, PressAndReleaseGiveDownUpAndClickToTheUpperElement)
         {Qt::LeftButton, {}, InLowerOnly, InLowerOnly, {}, {"Down 1 0", "Up 1 0", "Click"}}, // the hidden one takes none
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.button) + " from " + std::to_string(c.press.x()) + " to " + std::to_string(c.release.x()));
         Window w;
         QTest::mousePress(w.window(), c.button, c.modifiers, c.press);
         QTest::mouseRelease(w.window(), c.button, c.modifiers, c.release);
-        const std::string where = std::to_string(c.press.x()) + " to " + std::to_string(c.release.x());
-        EXPECT_EQ(w.upperLog, c.upper) << c.button << " from " << where;
-        EXPECT_EQ(w.lowerLog, c.lower) << c.button << " from " << where;
+        EXPECT_EQ(w.upperLog, c.upper);
+        EXPECT_EQ(w.lowerLog, c.lower);
     }
-}
-
-TEST(MouseEvents, SecondPressOfADoubleClickComesAsDblClickAndIsNoPress)
-{
-    const struct {
-        Qt::MouseButton button;
-        Log expected;
-    } cases[] = {
-        {Qt::LeftButton, {"Down 1 0", "Up 1 0", "Click", "DblClick", "Up 1 0", "Down 1 0", "Up 1 0", "Click"}},
-        {Qt::MiddleButton, {"Down 4 0", "Up 4 0", "Down 4 0", "Up 4 0", "Down 4 0", "Up 4 0"}},
-    };
-    for (const auto& c : cases) {
-        Window w;
-        QTest::mouseDClick(w.window(), c.button, {}, InUpper);
-        QTest::mouseClick(w.window(), c.button, {}, InUpper); // an ordinary click after it
-        EXPECT_EQ(w.upperLog, c.expected) << c.button;
-    }
-}
-
-TEST(MouseEvents, ADoubleClickWhoseFirstPressWentElsewhereIsAPress)
-{
-    Window w;
-    QTest::mouseClick(w.window(), Qt::LeftButton, {}, InLowerOnly);
-    // The second press reaches another element as Qt's double-click event.
-    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(40, 40), QPointF(40, 40), QPointF(), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 40), QPointF(40, 40), QPointF(), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.upper, &second);
-    QCoreApplication::sendEvent(w.upper, &release);
-    EXPECT_EQ(w.upperLog, (Log{"Down 1 0", "Up 1 0", "Click"}));
-}
-
-TEST(MouseEvents, ClickIsJudgedByWhereTheReleaseWasEvenIfMouseUpResizesTheElement)
-{
-    Window w;
-    QObject::connect(w.lower, &Image::MouseUp, [&](int, int, QPoint) { w.lower->setPicture(QPixmap(1, 1)); });
-    QTest::mouseClick(w.window(), Qt::LeftButton, {}, InLowerOnly);
-    EXPECT_EQ(w.lowerLog, (Log{"Down 1 0", "Up 1 0", "Click"}));
 }
 
 } // namespace

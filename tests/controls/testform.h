@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-// A window made from rows given by the test, each element found again by its name, with its
-// hooks counted.
+// A window made from rows given by the test, each element found again by its name.
 class TestForm final : public Form {
 public:
     explicit TestForm(std::vector<ElementRow<TestForm>> rows, WindowDesign design = {.caption = "Test",
@@ -26,29 +25,20 @@ public:
         return qobject_cast<Element*>(m_made.value(name));
     }
 
-    int loads = 0;
-    int activations = 0;
-
-protected:
-    void Form_Load() override { ++loads; }
-    void Form_Activate() override { ++activations; }
+    // Shows the window and waits until it is exposed, and active if asked.
+    void showAndWait(bool active = false)
+    {
+        show();
+        (void)QTest::qWaitForWindowExposed(this);
+        if (active) {
+            activateWindow();
+            (void)QTest::qWaitForWindowActive(this);
+        }
+    }
 
 private:
     QHash<QString, QObject*> m_made;
 };
-
-inline void showAndWait(QWidget& window)
-{
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
-}
-
-inline void activate(QWidget& window)
-{
-    showAndWait(window);
-    window.activateWindow();
-    (void)QTest::qWaitForWindowActive(&window);
-}
 
 // Writes each mouse event of an element as text: "Down 1 0" (button, shift), "Up 2 0", "Click", "DblClick".
 template <class Element>

@@ -27,7 +27,8 @@ protected:
 
     std::vector<int> alphas() const { return platform.alphas("window"); }
     bool layered() const { return ExtendedStyle::of(&window) & win32::WS_EX_LAYERED; }
-    int events() const { return int(fadeInReady->count() + fadeOutReady->count()); }
+    // The FadeInReady and FadeOutReady events since the last forgetCalls.
+    std::pair<qsizetype, qsizetype> events() const { return {fadeInReady->count(), fadeOutReady->count()}; }
 
     void forgetCalls()
     {
@@ -50,3 +51,5 @@ protected:
     std::unique_ptr<QSignalSpy> fadeInReady;
     std::unique_ptr<QSignalSpy> fadeOutReady;
 };
+
+using Events = std::pair<qsizetype, qsizetype>; // FadeInReady, FadeOutReady

@@ -1,69 +1,46 @@
-// The platform calls as Qt carries them out, and the notification-area record's bytes.
+// The platform calls as Qt carries them out.
 #include "fader/fader.h"
-#include "platform/extendedstyle.h"
-#include "platform/notifyicondata.h"
 #include "platform/qtplatform.h"
 #include "tempfolder.h"
-#include "tray/systray.h"
 
-#include <QPixmap>
-#include <QSystemTrayIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A platform whose desktop opener only writes down what it is handed.
-struct OpenerPlatform {
-    std::vector<QUrl> opened;
-    QtPlatform platform{[this](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    }};
-};
-
+// Addresses go to the desktop as they are, files as file URLs; a relative path is looked for
+// in the directory given, not in the current folder. The help page's encoded address is
+// checked through the help button (tests/about).
 TEST(QtPlatformShell, AnswersAndHandsTheDesktopAnAddressOrAFileUrl)
-{
-    TempFolder folder;
-    const QString page = folder.write("a b#c?d&e%f/Read Me.htm", "<html></html>");
-    const struct {
-        QString operation;
-        QString file;
-        win32::HINSTANCE answer;
-        QUrl opened; // empty: nothing is opened
-    } cases[] = {
-        {QString(), page, 33, QUrl::fromLocalFile(page)},
-        {"Open", "https://verbolet.example.org/", 33, QUrl("https://verbolet.example.org/")},
-        {"Open", "mailto:support@verbolet.example.org?Subject=Verbolet&Body=", 33,
-            QUrl("mailto:support@verbolet.example.org?Subject=Verbolet&Body=")},
-        {QString(), "/nonexistent/Read Me.htm", 2, {}},
-        {"print", "https://verbolet.example.org/", 31, {}},
-        {"Open", "", 2, {}},
-    };
-    for (const auto& c : cases) {
-        OpenerPlatform p;
-        EXPECT_EQ(p.platform.ShellExecuteA(nullptr, c.operation, c.file, QString(), QString(), win32::SW_SHOWNORMAL),
-            c.answer) << c.file.toStdString();
-        EXPECT_EQ(p.opened, c.opened.isEmpty() ? std::vector<QUrl>{} : std::vector<QUrl>{c.opened});
-    }
-    OpenerPlatform p;
-    p.platform.ShellExecuteA(nullptr, QString(), page, QString(), QString(), win32::SW_SHOWNORMAL);
-    ASSERT_EQ(p.opened.size(), 1u);
-    EXPECT_EQ(p.opened[0].toLocalFile(), page) << "the opener finds the very file";
-    EXPECT_TRUE(p.opened[0].toEncoded().endsWith("/a%20b%23c%3Fd&e%25f/Read%20Me.htm")) << p.opened[0].toEncoded().data();
-}
-
-TEST(QtPlatformShell, ARelativePathIsLookedForInTheGivenDirectory)
 {
     TempFolder current;
     TempFolder elsewhere;
+    const QString page = current.write("page.htm", "");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(current.path());
-    current.write("page.htm", "");
-    OpenerPlatform p;
-    EXPECT_EQ(p.platform.ShellExecuteA(nullptr, QString(), "page.htm", QString(), elsewhere.path(), 1), 2)
-        << "not the current folder's page.htm";
-    EXPECT_EQ(p.platform.ShellExecuteA(nullptr, QString(), "page.htm", QString(), current.path(), 1), 33);
+    const QString mail = "mailto:support@verbolet.example.org?Subject=Verbolet&Body=";
+    const struct {
+        QString operation;
+        QString file;
+        QString directory;
+        win32::HINSTANCE answer;
+        QUrl opened; // empty: nothing is opened
+    } cases[] = {
+        {QString(), page, {}, 33, QUrl::fromLocalFile(page)},
+        {QString(), "page.htm", current.path(), 33, QUrl::fromLocalFile(page)},
+        {QString(), "page.htm", elsewhere.path(), 2, {}},
+        {"Open", mail, {}, 33, QUrl(mail)},
+        {QString(), "/nonexistent/Read Me.htm", {}, 2, {}},
+        {"print", "https://verbolet.example.org/", {}, 31, {}},
+        {"Open", "", {}, 2, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString() + " in " + c.directory.toStdString());
+        std::vector<QUrl> opened;
+        QtPlatform platform([&opened](const QUrl& url) { opened.push_back(url); return true; });
+        EXPECT_EQ(platform.ShellExecuteA(nullptr, c.operation, c.file, QString(), c.directory, 1), c.answer);
+        EXPECT_EQ(opened, c.opened.isEmpty() ? std::vector<QUrl>{} : std::vector<QUrl>{c.opened});
+    }
     QDir::setCurrent(previous);
 }
 
@@ -86,58 +63,13 @@ TEST(QtPlatformWindow, AFadeShowsAsTheWindowsOpacityWhileItIsLayered)
     auto* fader = new Fader(&window, platform);
     fader->load({{"fadeinspeed", 8}, {"fadeoutspeed", 8}});
     EXPECT_EQ(window.windowOpacity(), 0.0);
-    EXPECT_TRUE(ExtendedStyle::of(&window) & win32::WS_EX_LAYERED);
     fader->FadeIn();
     EXPECT_EQ(window.windowOpacity(), 1.0);
-    EXPECT_FALSE(ExtendedStyle::of(&window) & win32::WS_EX_LAYERED);
     EXPECT_EQ(platform.SetLayeredWindowAttributes(&window, 0, 10, win32::LWA_ALPHA), 0) << "not layered: no effect";
     EXPECT_EQ(window.windowOpacity(), 1.0);
     fader->FadeOut(); // 253, 245, ... 5
     EXPECT_NEAR(window.windowOpacity(), 5 / 255.0, 1e-9);
     qInstallMessageHandler(previousHandler);
-}
-
-TEST(QtPlatformWindow, DoEventsDeliversPostedEvents)
-{
-    QtPlatform platform;
-    QWidget window;
-    int delivered = 0;
-    QMetaObject::invokeMethod(&window, [&] { ++delivered; }, Qt::QueuedConnection);
-    platform.DoEvents();
-    EXPECT_EQ(delivered, 1);
-}
-
-// The 88 bytes of Win32's record: size, window, id, flags, message, icon, then the tip.
-TEST(NotifyIconData, LaysTheRecordOutAsWin32Does)
-{
-    const win32::NOTIFYICONDATA record{.cbSize = 88, .hWnd = nullptr, .uID = 1, .uFlags = 7,
-        .uCallbackMessage = 0x200, .hIcon = {}, .szTip = SysTray::TipText("Verbolet")};
-    const auto bytes = win32::NotifyIconRecordBytes(record, 0x10010, 0x20010);
-    const auto word = [&bytes](std::size_t at) {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
-    };
-    const std::uint32_t expected[] = {88, 0x10010, 1, 7, 0x200, 0x20010};
-    for (std::size_t field = 0; field < std::size(expected); ++field)
-        EXPECT_EQ(word(4 * field), expected[field]) << "offset " << 4 * field;
-    EXPECT_EQ(std::string(bytes.begin() + 24, bytes.end()), std::string("Verbolet") + '\0' + std::string(55, ' '));
-}
-
-TEST(QtPlatformTray, AddShowsAnIconWhereTheDesktopHasANotificationArea)
-{
-    QtPlatform platform;
-    QWidget owner;
-    QPixmap picture(16, 16);
-    picture.fill(Qt::blue);
-    const win32::NOTIFYICONDATA record{.hWnd = &owner, .uID = 1, .uCallbackMessage = win32::WM_MOUSEMOVE,
-        .hIcon = QIcon(picture), .szTip = SysTray::TipText("Verbolet")};
-    EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_DELETE, record), 0) << "there is no icon to delete";
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0);
-        GTEST_SKIP() << "this desktop has no notification area";
-    }
-    EXPECT_NE(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0);
-    EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0) << "the icon is there already";
-    EXPECT_NE(platform.Shell_NotifyIconA(win32::NIM_DELETE, record), 0);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 
+#include <stdexcept>
+
 namespace {
 
 void send(QTest::MouseAction action, QWindow* window, QPoint at, Qt::MouseButton button)
@@ -72,6 +74,13 @@ void ProgramWindow::releaseElsewhere(const QWidget* element, Qt::MouseButton but
 void ProgramWindow::mouseAt(QTest::MouseAction action, QPoint at, Qt::MouseButton button) const
 {
     send(action, form->windowHandle(), at, button);
+}
+
+Form2& ProgramWindow::openedAbout()
+{
+    if (Form2* about = openAbout())
+        return *about;
+    throw std::runtime_error("the about window did not open");
 }
 
 QStringList ProgramWindow::reports()

@@ -13,13 +13,9 @@
 
 #include <memory>
 
-// Verbolet's main window on a program folder of the test's own (the delivered skin, cursor and
-// help page, and the dictionary that knows brb, lol and gr8), with a recording platform. Unless
-// told to wait, it has started (Form_Load) and is shown and active.
-//
-// Mouse input goes to the window of the element, as the window system delivers it, and each
-// event comes as if after a pause, so that a press is never taken for the second press of a
-// double-click.
+// Verbolet's main window on a program folder of the test's own (the delivered data, and the
+// dictionary that knows brb, lol and gr8), with a recording platform; unless told to wait, started,
+// shown and active. Each mouse event comes as if after a pause, so no press makes a double-click.
 struct ProgramWindow {
     enum class Start { Now, Later };
 
@@ -38,6 +34,8 @@ struct ProgramWindow {
 
     // Opens the about window with the about button and waits until it is active; null when it did not open.
     Form2* openAbout();
+    // The same for a test that cannot go on without it: throws where it did not open.
+    Form2& openedAbout();
 
     // The left button (unless told otherwise) on the centre of an element of either window.
     static void mouse(QTest::MouseAction action, const QWidget* element, Qt::MouseButton button = Qt::LeftButton);

@@ -15,10 +15,8 @@ struct ProgramEnded {
     win32::UINT exitCode = 0;
 };
 
-// A platform that carries out nothing and writes down every call, with its arguments, in the
-// order the calls were made: "SetLayeredWindowAttributes(Form1, 0, 5, 2)", a window by its
-// object name, a text in quotes (null: no text). Extended styles live with the windows, as
-// on the real platform.
+// A platform that carries out nothing and writes down every call in order, a window by its object
+// name and a text in quotes (null: no text). Extended styles live with the windows, as on Win32.
 class RecordingPlatform final : public win32::Platform {
 public:
     struct Call {

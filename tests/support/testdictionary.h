@@ -16,43 +16,31 @@ inline QString fillerLine(int number)
 }
 
 // `first` and then filler, `count` lines in all.
-inline QStringList lines(QStringList first, int count = LineCount)
+inline QByteArray withFiller(QStringList first, int count = LineCount)
 {
     for (int number = int(first.size()) + 1; number <= count; ++number)
         first << fillerLine(number);
-    return first.mid(0, count);
-}
-
-inline QByteArray bytes(const QStringList& lines)
-{
     QByteArray out;
-    for (const QString& line : lines)
+    for (const QString& line : first.mid(0, count))
         out += line.toUtf8() + "\r\n";
     return out;
 }
 
-inline QByteArray withFiller(const QStringList& first, int count = LineCount)
+// The dictionary of the window tests: brb, lol and gr8 on lines 1 to 3; line `number` (1-based)
+// replaced by `line` where one is given.
+inline QByteArray chatWith(int number, const QString& line, int count = LineCount)
 {
-    return bytes(lines(first, count));
-}
-
-// The dictionary of the window tests: brb, lol and gr8 on lines 1 to 3.
-inline QStringList chatLines(int count = LineCount)
-{
-    return lines({"brb\tbe right back", "lol\tlaughing out loud", "gr8\tgreat"}, count);
+    QStringList first{"brb\tbe right back", "lol\tlaughing out loud", "gr8\tgreat"};
+    while (first.size() < number)
+        first << fillerLine(int(first.size()) + 1);
+    if (number > 0)
+        first[number - 1] = line;
+    return withFiller(first, count);
 }
 
 inline QByteArray chat(int count = LineCount)
 {
-    return bytes(chatLines(count));
-}
-
-// The same with line `number` (1-based) replaced by `line`.
-inline QByteArray chatWith(int number, const QString& line)
-{
-    QStringList all = chatLines();
-    all[number - 1] = line;
-    return bytes(all);
+    return chatWith(0, {}, count);
 }
 
 } // namespace TestDictionary

@@ -61,8 +61,9 @@ TEST(TextBoxCaret, RestsWhileIdleAndInputOrLosingTheFocusSetsItBlinkingAgain)
         EXPECT_FALSE(t.other->caretRests()) << "only the box with the focus rests its caret";
         give(t);
         EXPECT_EQ(QApplication::cursorFlashTime(), FlashTime);
-        if (keepsFocus)
+        if (keepsFocus) {
             EXPECT_TRUE(t.waitForRest()) << "and it comes to rest again after the next quiet spell";
+        }
     }
 }
 

@@ -76,4 +76,16 @@ TEST(StartUp, EveryActivationHidesReadyAndFadesIn)
     EXPECT_FALSE(w.form->lbReady->isVisible());
 }
 
+TEST(Clock, TimeFormsGetSecondsAfterTheirMinutes)
+{
+    const char* const cases[][2] = {
+        {"HH:mm", "HH:mm:ss"}, {"h:mm AP", "h:mm:ss AP"}, {"AP h:mm", "AP h:mm:ss"}, {"HH.mm", "HH.mm.ss"},
+        {"H:mm' Uhr'", "H:mm:ss' Uhr'"}, {"HH:mm:ss", "HH:mm:ss"}, {"h:mm:ss AP t", "h:mm:ss AP t"},
+        {"HH 'h' mm", "HH 'h' mm:ss"}, {"HHmm", "HHmm:ss"}, {"'s'HH:mm", "'s'HH:mm:ss"},
+    };
+    for (const auto& [format, withSeconds] : cases)
+        EXPECT_EQ(ClockText::withSeconds(format), withSeconds) << format;
+    EXPECT_EQ(ClockText::time(QTime(20, 31, 50), QLocale(QLocale::German, QLocale::Germany)), "20:31:50");
+}
+
 } // namespace

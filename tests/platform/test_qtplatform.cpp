@@ -1,8 +1,12 @@
-// The platform calls as Qt carries them out.
+// The platform calls as Qt carries them out, and the notification-area record's bytes.
 #include "fader/fader.h"
+#include "platform/notifyicondata.h"
 #include "platform/qtplatform.h"
 #include "tempfolder.h"
+#include "tray/systray.h"
 
+#include <QPixmap>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -70,6 +74,39 @@ TEST(QtPlatformWindow, AFadeShowsAsTheWindowsOpacityWhileItIsLayered)
     fader->FadeOut(); // 253, 245, ... 5
     EXPECT_NEAR(window.windowOpacity(), 5 / 255.0, 1e-9);
     qInstallMessageHandler(previousHandler);
+}
+
+// The 88 bytes of Win32's record: size, window, id, flags, message, icon, then the tip.
+TEST(NotifyIconData, LaysTheRecordOutAsWin32Does)
+{
+    const win32::NOTIFYICONDATA record{.cbSize = 88, .hWnd = nullptr, .uID = 1, .uFlags = 7,
+        .uCallbackMessage = 0x200, .hIcon = {}, .szTip = SysTray::TipText("Verbolet")};
+    const auto bytes = win32::NotifyIconRecordBytes(record, 0x10010, 0x20010);
+    const auto word = [&bytes](std::size_t at) {
+        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
+    };
+    const std::uint32_t expected[] = {88, 0x10010, 1, 7, 0x200, 0x20010};
+    for (std::size_t field = 0; field < std::size(expected); ++field)
+        EXPECT_EQ(word(4 * field), expected[field]) << "offset " << 4 * field;
+    EXPECT_EQ(std::string(bytes.begin() + 24, bytes.end()), std::string("Verbolet") + '\0' + std::string(55, ' '));
+}
+
+TEST(QtPlatformTray, AddShowsAnIconWhereTheDesktopHasANotificationArea)
+{
+    QtPlatform platform;
+    QWidget owner;
+    QPixmap picture(16, 16);
+    picture.fill(Qt::blue);
+    const win32::NOTIFYICONDATA record{.hWnd = &owner, .uID = 1, .uCallbackMessage = win32::WM_MOUSEMOVE,
+        .hIcon = QIcon(picture), .szTip = SysTray::TipText("Verbolet")};
+    EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_DELETE, record), 0) << "there is no icon to delete";
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0);
+        GTEST_SKIP() << "this desktop has no notification area";
+    }
+    EXPECT_NE(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0);
+    EXPECT_EQ(platform.Shell_NotifyIconA(win32::NIM_ADD, record), 0) << "the icon is there already";
+    EXPECT_NE(platform.Shell_NotifyIconA(win32::NIM_DELETE, record), 0);
 }
 
 } // namespace

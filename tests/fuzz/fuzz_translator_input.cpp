@@ -67,7 +67,8 @@ QByteArray fedInBlocks(const Dictionary& dictionary, QByteArrayView input, qsize
         const QByteArrayView block = input.sliced(at, std::min(blockSize, input.size() - at));
         output += QByteArrayView(translator.feed(std::string_view(block.data(), std::size_t(block.size()))));
     }
-    return output + QByteArrayView(translator.finish());
+    output += QByteArrayView(translator.finish());
+    return output;
 }
 
 } // namespace

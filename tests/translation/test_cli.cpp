@@ -60,8 +60,8 @@ TEST_F(CommandLineTranslator, NamesEveryFailureAndNeverReportsOneAsSuccess)
         {"$T --dictionary $D --output in.txt in.txt; s=$?; cat in.txt; exit $s", 64, "brb lol\n", "--output in.txt is also an input"},
         {"$T --dictionary $D < in.txt >&-", 74, "", "verbolet-translate: standard output: is closed\n"},
         {"$T --dictionary $D <&-", 74, "", "verbolet-translate: standard input: is closed\n"},
-        // With standard error closed, the report of nothere.txt must not land in a file opened later.
-        {"$T --dictionary $D --output out.txt in.txt nothere.txt 2>&-; s=$?; cat out.txt; exit $s", 74, translated, ""},
+        // With standard input and error closed, the report of nothere.txt must not land in a file opened later.
+        {"$T --dictionary $D --output out.txt in.txt nothere.txt <&- 2>&-; s=$?; cat out.txt; exit $s", 74, translated, ""},
         {"$T --dictionary $D < /tmp", 74, "", "verbolet-translate: standard input: Is a directory\n"},
         {"$T --dictionary $D . < in.txt", 74, "", "verbolet-translate: .: Is a directory\n"},
         {"$T --dictionary $D --output / < in.txt", 74, "", "verbolet-translate: /: Is a directory\n"},

@@ -32,7 +32,8 @@ const QString& dictionaryPath()
 // short, since the literal procedure compares every item with every line.
 QString messageFrom(const QStringList& lines)
 {
-    const QString words = lines.join(u' ').left(300).replace(u'\t', u' ');
+    QString words = lines.join(u' ').left(300);
+    words.replace(u'\t', u' ');
     return words + u' ' + words.toUpper() + u' ';
 }
 

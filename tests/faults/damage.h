@@ -22,7 +22,7 @@ struct Damage final {
         LinkLoop,     // a symbolic link to a link back to it
     };
 
-    std::string name; // the row's name in the test's name: "Missing", "Empty", ...
+    std::string name; // the row's name in the test's name: "Missing", "Truncated", ...
     Way way = Way::Content;
     std::function<QByteArray()> content; // made only when the row runs: some are large
     QString fault; // what the report says besides the file's path, in any case; empty: the file is sound

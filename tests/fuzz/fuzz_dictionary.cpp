@@ -1,14 +1,12 @@
-// The dictionary file as Translate reads it. The input is the file's bytes. It must load
-// exactly when the literal step-by-step procedure can use it, a fault must name the file,
-// and when it loads, a message made of its own abbreviations and expansions must come out
-// as the literal procedure has it. A file that ends too early is tried again with filler
-// lines up to line 1622, so that small inputs reach the translation as well.
+// The dictionary file as Translate reads it; the input is the file's bytes. It must load exactly
+// when the literal procedure can use it, a fault must name the file, and a message of its own
+// abbreviations and expansions must come out as the literal procedure has it. A file that ends
+// too early is tried again with filler up to line 1622, so that small inputs reach the translation.
 
 #include "literal_reference.h"
 #include "translation/dictionary.h"
 #include "translation/translate.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -17,12 +15,9 @@
 
 namespace {
 
-// The literal procedure compares every item with every line, so the message stays short.
-constexpr qsizetype MaxMessageLength = 600;
-
-[[noreturn]] void fail(const QString& what, const QString& detail = {})
+[[noreturn]] void fail(const char* what, const QString& detail)
 {
-    std::fprintf(stderr, "fuzz_dictionary: %s\n%s\n", qUtf8Printable(what), qUtf8Printable(detail));
+    std::fprintf(stderr, "fuzz_dictionary: %s\n%s\n", what, qUtf8Printable(detail));
     std::abort();
 }
 
@@ -33,36 +28,32 @@ const QString& dictionaryPath()
     return path;
 }
 
-void writeDictionary(const QByteArray& bytes)
-{
-    QFile file(dictionaryPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fail(QStringLiteral("cannot write ") + dictionaryPath());
-}
-
-// The dictionary's lines with TABs as spaces, then the same upper-cased: every abbreviation
-// and every word of an expansion becomes an item, in two cases.
+// The dictionary's lines with TABs as spaces, then the same upper-cased, as the box's text;
+// short, since the literal procedure compares every item with every line.
 QString messageFrom(const QStringList& lines)
 {
-    QString words = lines.join(u' ').left(MaxMessageLength / 2);
+    QString words = lines.join(u' ').left(300);
     words.replace(u'\t', u' ');
-    return words + u' ' + words.toUpper();
+    return words + u' ' + words.toUpper() + u' ';
 }
 
-// Lines `fromLine` to 1622 that nothing in a message made by messageFrom can match first.
-QByteArray fillerFrom(const QByteArray& bytes, int fromLine)
+// Lines after the last that nothing in a message from messageFrom can match first.
+QByteArray paddedTo1622(QByteArray bytes, int lastLine)
 {
-    QByteArray filler = bytes.isEmpty() || bytes.endsWith('\r') || bytes.endsWith('\n') ? "" : "\n";
-    for (int line = fromLine; line <= LiteralReference::LineCount; ++line)
-        filler += "\x01zz" + QByteArray::number(line) + "\tfiller\n";
-    return filler;
+    if (!bytes.isEmpty() && !bytes.endsWith('\r') && !bytes.endsWith('\n'))
+        bytes += '\n';
+    for (int line = lastLine + 1; line <= LiteralReference::LineCount; ++line)
+        bytes += "\x01zz" + QByteArray::number(line) + "\tfiller\n";
+    return bytes;
 }
 
 void check(const QByteArray& bytes, bool padded)
 {
-    writeDictionary(bytes);
+    QFile file(dictionaryPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        fail("cannot write the dictionary", dictionaryPath());
+    file.close();
     const DictionaryOrFault loaded = Dictionary::load(dictionaryPath());
-
     QStringList lines;
     QList<QStringList> fields;
     QString literalFault;
@@ -72,24 +63,22 @@ void check(const QByteArray& bytes, bool padded)
     } catch (const LiteralReference::DictionaryError& error) {
         literalFault = QString::fromUtf8(error.what());
     }
-
     if (const auto* fault = std::get_if<DictionaryFault>(&loaded)) {
         if (literalFault.isEmpty())
-            fail(QStringLiteral("a sound dictionary was refused"), fault->message);
+            fail("a sound dictionary was refused", fault->message);
         if (fault->path != dictionaryPath() || !fault->message.startsWith(QStringLiteral("SMS.dic: ")))
-            fail(QStringLiteral("the fault does not name the file"), fault->message);
+            fail("the fault does not name the file", fault->message);
         if (fault->kind == DictionaryFault::Kind::TooFewLines && !padded)
-            check(bytes + fillerFrom(bytes, fault->line + 1), true);
+            check(paddedTo1622(bytes, fault->line), true);
         return;
     }
     if (!literalFault.isEmpty())
-        fail(QStringLiteral("a faulty dictionary was taken"), literalFault);
-
-    const QString boxText = messageFrom(lines) + u' ';
+        fail("a faulty dictionary was taken", literalFault);
+    const QString boxText = messageFrom(lines);
     const QString expected = LiteralReference::translateSplit(fields, boxText);
     const QString translated = translate(std::get<Dictionary>(loaded), boxText);
     if (translated != expected)
-        fail(QStringLiteral("the translation differs from the literal one"),
+        fail("the translation differs from the literal one",
              QStringLiteral("message:  %1\nexpected: %2\ngot:      %3").arg(boxText, expected, translated));
 }
 

@@ -7,7 +7,6 @@
 #include "controls/picturefile.h"
 #include "datafiles/filefault.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -30,23 +29,20 @@ const QString& filePath()
     return path;
 }
 
-void writeFile(const std::uint8_t* data, std::size_t size)
-{
-    QFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-        fail("cannot write the file");
-}
-
 bool withinLimit(QSize size)
 {
     return size.width() <= MaxPictureSide && size.height() <= MaxPictureSide;
 }
 
-void checkFault(const FileFault& fault)
+template <typename Load>
+void loadOrFault(Load load)
 {
-    if (fault.path() != filePath() || fault.fault().isEmpty() || !fault.message().contains(QStringLiteral("xup.btn")))
-        fail("the fault does not name the file and what is wrong", fault.message());
+    try {
+        load();
+    } catch (const FileFault& fault) {
+        if (fault.path() != filePath() || fault.fault().isEmpty() || !fault.message().contains(QStringLiteral("xup.btn")))
+            fail("the fault does not name the file and what is wrong", fault.message());
+    }
 }
 
 } // namespace
@@ -58,26 +54,24 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     static int argc = 1;
     static char name[] = "fuzz_skin_files";
     static char* argv[] = {name, nullptr};
-    static const QGuiApplication* const application = new QGuiApplication(argc, argv);
-    (void)application;
+    new QGuiApplication(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    writeFile(data, size);
-    try {
+    QFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        fail("cannot write the file");
+    file.close();
+    loadOrFault([] {
         if (!withinLimit(LoadPicture(filePath()).size()))
             fail("a picture beyond the allowed size was taken");
-    } catch (const FileFault& fault) {
-        checkFault(fault);
-    }
-    try {
+    });
+    loadOrFault([] {
         const QCursor cursor = LoadCursorFile(filePath());
         if (!withinLimit(cursor.pixmap().size()) || !cursor.pixmap().rect().contains(cursor.hotSpot()))
             fail("a cursor with its hot spot off its image was taken");
-    } catch (const FileFault& fault) {
-        checkFault(fault);
-    }
+    });
     return 0;
 }

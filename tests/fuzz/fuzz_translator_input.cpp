@@ -1,7 +1,7 @@
 // verbolet-translate's standard input. The first byte picks the dictionary (the shipped one
 // or one full of odd entries) and the size of the blocks the input arrives in; the rest is
-// the input. Whatever arrives, the output must be the literal procedure's, whether the input
-// comes whole or block by block.
+// the input. The output must be the literal procedure's, whether the input comes whole or
+// block by block.
 
 #include "literal_reference.h"
 #include "translation/bytetranslator.h"
@@ -28,9 +28,8 @@ QByteArray oddDictionary()
     QByteArray bytes = QStringLiteral("brb\tbe right back\ncaf\u00e9\tcoffee shop\n\u00c9T\u00c9\tsummer\nstra\u00dfe\tstreet\n"
                                       "\u0130\tdotted capital I\n\u01c5\ttitle-case digraph\n\u03a3\u0391\u03a3\tsigma\n"
                                       "\U0001F600\tgrinning face\n\u05e9\u05dc\u05d5\u05dd\thello\nx1\ty1\nY1\tz1\nabc\t def\n"
-                                      "gone\t\nsp ace\tnever typed\nthree\tfields\tignored\n\tthe empty item\nkkk\tkelvin\n")
-                           .toUtf8();
-    bytes += QByteArray("nul\0byte\tnul inside\n", 20);
+                                      "gone\t\nsp ace\tnever typed\nthree\tfields\tignored\n\tthe empty item\nkkk\tkelvin\n"
+                                      "nul\0byte\tnul inside\n").toUtf8();
     for (int line = bytes.count('\n') + 1; line <= Dictionary::LineCount; ++line)
         bytes += "zz" + QByteArray::number(line) + "\tfiller\n";
     return bytes;
@@ -39,24 +38,24 @@ QByteArray oddDictionary()
 struct Loaded final {
     Dictionary dictionary;
     QList<QStringList> literalFields;
-
-    explicit Loaded(const QString& path)
-        : dictionary(std::get<Dictionary>(Dictionary::load(path)))
-        , literalFields(LiteralReference::splitLines(LiteralReference::readDictionary(path)))
-    {
-    }
 };
+
+Loaded load(const QString& path)
+{
+    return {std::get<Dictionary>(Dictionary::load(path)), LiteralReference::splitLines(LiteralReference::readDictionary(path))};
+}
 
 const Loaded& dictionaryFor(bool odd)
 {
     static const QTemporaryDir folder;
-    static const Loaded shipped(QStringLiteral(VERBOLET_SOURCE_DIR "/data/SMS.dic"));
-    static const Loaded oddOne([] {
+    static const Loaded shipped = load(QStringLiteral(VERBOLET_SOURCE_DIR "/data/SMS.dic"));
+    static const Loaded oddOne = [] {
         QFile file(folder.filePath("odd.dic"));
         if (!file.open(QIODevice::WriteOnly) || file.write(oddDictionary()) < 0)
             fail("cannot write a dictionary");
-        return file.fileName();
-    }());
+        file.close();
+        return load(file.fileName());
+    }();
     return odd ? oddOne : shipped;
 }
 

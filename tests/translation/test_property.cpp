@@ -1,16 +1,18 @@
-// Random dictionaries and messages: the window's translation and the byte stream against the literal procedure.
+// The window's translation and the byte stream against the literal procedure, on random
+// dictionaries and messages and on the shipped dictionary; and the bound on long items.
 
 #include "literal_reference.h"
 #include "dictionaryfiles.h"
 #include "translation/bytetranslator.h"
-#include "translation/textdecoding.h"
+#include "translation/keytable.h"
+#include "translation/textcase.h"
 
 #include <QRandomGenerator>
 
 namespace {
 
 // Words that collide: case pairs, lower cases longer or shorter, each other's expansions.
-const QStringList words = {
+const QStringList CollidingWords = {
     "a", "A", "b", "B", "ab", "AB", "aB", "x y", "X Y", "é", "É", "ß", "SS", "ss",
     QStringLiteral("\u0130"), QStringLiteral("i\u0307"), QStringLiteral("\u212A"), "k", "K", "ç", "Ç",
     QStringLiteral("😀"), "LongerWord", "longerword", "abcdefghijklmnopq", "ABCDEFGHIJKLMNOPQ", "?",
@@ -19,6 +21,7 @@ const QStringList words = {
 
 struct Generator final {
     QRandomGenerator random;
+    QStringList words = CollidingWords;
 
     int below(int bound) { return int(random.bounded(bound)); }
     bool chance(int percent) { return below(100) < percent; }
@@ -77,42 +80,89 @@ struct Generator final {
     }
 };
 
-} // namespace
-
-TEST(Property, EngineEqualsTheLiteralProcedure)
+void expectTranslationsAsLiteral(const QString& path, Generator& random, int messages)
 {
-    const DictionaryFiles files;
-    Generator random{QRandomGenerator(1622)};
-    for (int round = 0; round < 250; ++round) {
-        const QString path = files.write("random.dic", random.dictionary());
-        const Dictionary dictionary = loadOrFail(path);
-        const auto literalFields = LiteralReference::splitLines(LiteralReference::readDictionary(path));
-        for (int m = 0; m < 12; ++m) {
-            const QString boxText = random.message() + u' ';
-            ASSERT_EQ(translate(dictionary, boxText), LiteralReference::translateSplit(literalFields, boxText))
-                << "round " << round << " message \"" << boxText.toStdString() << "\"";
-        }
+    const Dictionary dictionary = loadOrFail(path);
+    const auto literalFields = LiteralReference::splitLines(LiteralReference::readDictionary(path));
+    for (int m = 0; m < messages; ++m) {
+        const QString boxText = random.message() + u' ';
+        ASSERT_EQ(translate(dictionary, boxText), LiteralReference::translateSplit(literalFields, boxText))
+            << "message \"" << boxText.toStdString() << "\"";
     }
 }
 
-TEST(Property, ByteStreamEqualsTheLiteralProcedure)
+// Lines of message bytes fed in pieces of 0 to 8 bytes, as verbolet-translate's input.
+void expectStreamAsLiteral(const QString& path, Generator& random)
 {
-    const DictionaryFiles files;
-    Generator random{QRandomGenerator(2023)};
-    for (int round = 0; round < 60; ++round) {
-        const QString path = files.write("random.dic", random.dictionary());
-        const Dictionary dictionary = loadOrFail(path);
-        QByteArray stream = random.chance(20) ? "\xEF\xBB\xBF" : "";
-        for (int i = random.below(40); i > 0; --i)
-            stream += random.messageBytes() + QByteArray(random.chance(30) ? "\r\n" : "\n").left(i > 1 || random.chance(50) ? 2 : 0);
+    QByteArray stream = random.chance(20) ? "\xEF\xBB\xBF" : "";
+    for (int i = random.below(40); i > 0; --i)
+        stream += random.messageBytes() + QByteArray(random.chance(30) ? "\r\n" : "\n").left(i > 1 || random.chance(50) ? 2 : 0);
+    const Dictionary dictionary = loadOrFail(path);
+    ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
+    std::string output;
+    for (qsizetype at = 0, size = 0; at < stream.size(); at += size) {
+        size = std::min<qsizetype>(random.below(9), stream.size() - at);
+        output += translator.feed(std::string_view(stream.constData() + at, std::size_t(size)));
+    }
+    output += translator.finish();
+    const QByteArray expected = LiteralReference::translateStream(LiteralReference::splitLines(LiteralReference::readDictionary(path)), stream);
+    ASSERT_EQ(QByteArray::fromStdString(output).toHex(' '), expected.toHex(' '));
+}
+
+} // namespace
+
+TEST(Property, EngineAndByteStreamEqualTheLiteralProcedure)
+{
+    const TempFolder folder;
+    Generator random{QRandomGenerator(1622)};
+    for (int round = 0; round < 250 && !HasFatalFailure(); ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const QString path = folder.write("random.dic", random.dictionary());
+        expectTranslationsAsLiteral(path, random, 12);
+        if (round % 4 == 0)
+            expectStreamAsLiteral(path, random);
+    }
+}
+
+// Messages of the shipped dictionary's own abbreviations and expansions, in any case.
+TEST(Property, OnTheShippedDictionaryEngineEqualsTheLiteralProcedure)
+{
+    const QString path = QStringLiteral(VERBOLET_SOURCE_DIR "/data/SMS.dic");
+    Generator random{QRandomGenerator(2024), {}};
+    for (const QStringList& fields : LiteralReference::splitLines(LiteralReference::readDictionary(path)))
+        random.words << fields[0] << fields[1];
+    expectTranslationsAsLiteral(path, random, 400);
+}
+
+// An item is passed on unmatched, without being held, once it is longer than the longest key
+// times KeyTable::MaxShrink: no code point may shrink more than that when lower-cased.
+TEST(LongItems, PassOnAsTheyArriveOncePastTheLongestMatchableKey)
+{
+    for (char32_t code = 0x80; code <= 0x10FFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF)
+            continue;
+        const QString text = QString::fromUcs4(&code, 1);
+        ASSERT_LE(text.toUtf8().size(), qsizetype(KeyTable::MaxShrink) * TextCase::lower(text).toUtf8().size()) << unsigned(code);
+    }
+    const TempFolder folder;
+    const Dictionary dictionary = loadOrFail(folder.write("SMS.dic", TestDictionary::withFiller({QString(20, u'k') + "\tkelvin"})));
+    // At the bound itself, Kelvin signs arriving byte by byte still match; one byte more cannot.
+    for (const QByteArray& item : {QString(20, QChar(0x212A)).toUtf8(), QString(20, QChar(0x212A)).toUtf8() + "k"}) {
         ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
         std::string output;
-        for (qsizetype at = 0, size = 0; at < stream.size(); at += size) { // in pieces of 0 to 8 bytes
-            size = std::min<qsizetype>(random.below(9), stream.size() - at);
-            output += translator.feed(std::string_view(stream.constData() + at, std::size_t(size)));
-        }
-        output += translator.finish();
-        const QByteArray expected = LiteralReference::translateStream(LiteralReference::splitLines(LiteralReference::readDictionary(path)), stream);
-        ASSERT_EQ(QByteArray::fromStdString(output).toHex(' '), expected.toHex(' ')) << "round " << round;
+        for (const char byte : item + " x")
+            output += translator.feed(std::string_view(&byte, 1));
+        EXPECT_EQ(output + std::string(translator.finish()), item.size() == 60 ? "kelvin x" : item.toStdString() + " x");
     }
+    // 64 MiB without a separator: all but a bounded tail is written out by the time it has come.
+    ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
+    const std::string block(1 << 20, 'x');
+    std::size_t written = 0;
+    for (std::size_t fed = block.size(); fed <= 64 * block.size(); fed += block.size()) {
+        const std::string_view out = translator.feed(block);
+        ASSERT_EQ(out.find_first_not_of('x'), std::string_view::npos);
+        written += out.size();
+        ASSERT_GE(written + block.size(), fed) << "held back after " << fed << " bytes";
+    }
+    EXPECT_EQ(written + translator.finish().size(), 64 * block.size());
 }

@@ -9,12 +9,10 @@ namespace {
 
 const QString brb = QStringLiteral("brb\tbe right back");
 
-QByteArray linesOf(int count, const QByteArray& lineAt17 = {})
+// The test dictionary, `count` lines long, with line 17 replaced by `line`.
+QByteArray withLine17(const QByteArray& line, int count = TestDictionary::LineCount)
 {
-    QByteArray bytes;
-    for (int number = 1; number <= count; ++number)
-        bytes += (number == 17 && !lineAt17.isNull() ? lineAt17 : TestDictionary::fillerLine(number).toUtf8()) + "\r\n";
-    return bytes;
+    return TestDictionary::chat(count).replace(TestDictionary::fillerLine(17).toUtf8(), line);
 }
 
 } // namespace
@@ -53,23 +51,25 @@ TEST(Translate, EdgeCases)
         {"empty abbreviation on an empty message", {"\tEND"}, "", "END END"},
         {"empty abbreviation chained", {"a\t", "\tgone"}, "a", "gone gone"},
     };
-    const DictionaryFiles files;
+    const TempFolder folder;
     for (const auto& c : cases) {
-        const QString path = files.writeLines(c.dictionary);
-        EXPECT_EQ(translateTyped(path, c.typed), c.expected) << c.name;
-        EXPECT_EQ(LiteralReference::translateFile(path, c.typed + u' '), c.expected) << c.name << " (literal)";
+        SCOPED_TRACE(c.name);
+        const QString path = folder.write("SMS.dic", TestDictionary::withFiller(c.dictionary));
+        EXPECT_EQ(translate(loadOrFail(path), c.typed + u' '), c.expected);
+        EXPECT_EQ(LiteralReference::translateFile(path, c.typed + u' '), c.expected) << "(literal)";
     }
 }
 
 TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
 {
-    const DictionaryFiles files;
-    const QString at = files.path() + u'/';
-    QDir(files.path()).mkdir("folder.dic");
+    const TempFolder folder;
+    const QString at = folder.path() + u'/';
+    QDir(folder.path()).mkdir("folder.dic");
     mkfifo(QFile::encodeName(at + "fifo.dic").constData(), 0600);
     QFile::link("/dev/zero", at + "device.dic");
     QFile::link(at + "loop.dic", at + "loop.dic");
     QFile::link(at + "gone", at + "dangling.dic");
+    const QByteArray utf16Start("b\0r\0b\0\t\0", 8);
     using Kind = DictionaryFault::Kind;
     const struct {
         QString file;
@@ -78,33 +78,34 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         int line;
         QString message;
     } cases[] = {
-        {"SMS.dic", linesOf(100, "no tab"), Kind::NoTab, 17, "SMS.dic: line 17 has no TAB"},
-        {"SMS.dic", linesOf(1621) + "\r\n", Kind::NoTab, 1622, "SMS.dic: line 1622 is empty; every line needs a TAB"},
-        {"SMS.dic", linesOf(1621), Kind::TooFewLines, 1621, "SMS.dic: ends after line 1621; a dictionary needs 1622 lines"},
+        {"SMS.dic", withLine17("no tab", 100), Kind::NoTab, 17, "SMS.dic: line 17 has no TAB"},
+        {"SMS.dic", TestDictionary::chat(1621) + "\r\n", Kind::NoTab, 1622, "SMS.dic: line 1622 is empty; every line needs a TAB"},
+        {"SMS.dic", TestDictionary::chat(1621), Kind::TooFewLines, 1621, "SMS.dic: ends after line 1621; a dictionary needs 1622 lines"},
         {"SMS.dic", "", Kind::TooFewLines, 0, "SMS.dic: is empty; a dictionary needs 1622 lines"},
-        {"%2 %1.dic", linesOf(1622, "brb be right back"), Kind::NoTab, 17, "%2 %1.dic: line 17 has no TAB"},
-        {"SMS.dic", "\xEF\xBB\xBF" + linesOf(1622, "caf\xE9\tcoffee"), Kind::InvalidUtf8, 17,
+        {"%2 %1.dic", withLine17("brb be right back"), Kind::NoTab, 17, "%2 %1.dic: line 17 has no TAB"},
+        {"SMS.dic", "\xEF\xBB\xBF" + withLine17("caf\xE9\tcoffee"), Kind::InvalidUtf8, 17,
          "SMS.dic: line 17 is not valid UTF-8, though the file begins with a UTF-8 byte order mark"},
-        {"SMS.dic", "\xFF\xFE" + QByteArray(linesOf(1622).size() * 2, '\0'), Kind::Utf16, 0,
+        {"SMS.dic", "\xFF\xFE" + QByteArray(TestDictionary::chat().size() * 2, '\0'), Kind::Utf16, 0,
          "SMS.dic: is UTF-16 text; a dictionary is UTF-8 or Windows-1252"},
-        {"SMS.dic", QByteArray("b\0r\0b\0\t\0", 8) + linesOf(1622), Kind::Utf16, 0, "SMS.dic: is UTF-16 text; a dictionary is UTF-8 or Windows-1252"},
+        {"SMS.dic", utf16Start + TestDictionary::chat(), Kind::Utf16, 0, "SMS.dic: is UTF-16 text; a dictionary is UTF-8 or Windows-1252"},
         {"missing.dic", {}, Kind::Unreadable, 0, "missing.dic: file not found"},
         {"dangling.dic", {}, Kind::Unreadable, 0, "dangling.dic: file not found"},
         {"folder.dic", {}, Kind::Unreadable, 0, "folder.dic: is a folder, not a file"},
         {"loop.dic", {}, Kind::Unreadable, 0, "loop.dic: its symbolic links form a loop"},
-        {"fifo.dic", {}, Kind::Unreadable, 0, "fifo.dic: is not a regular file"},   // the window's kinds
+        {"fifo.dic", {}, Kind::Unreadable, 0, "fifo.dic: is not a regular file"}, // the window's kinds
         {"device.dic", {}, Kind::Unreadable, 0, "device.dic: is not a regular file"},
     };
     for (const auto& c : cases) {
-        const QString path = c.bytes.isNull() ? at + c.file : files.write(c.file, c.bytes);
+        SCOPED_TRACE(c.message.toStdString());
+        const QString path = c.bytes.isNull() ? at + c.file : folder.write(c.file, c.bytes);
         const DictionaryOrFault loaded = Dictionary::load(path);
-        ASSERT_TRUE(std::holds_alternative<DictionaryFault>(loaded)) << c.message.toStdString();
+        ASSERT_TRUE(std::holds_alternative<DictionaryFault>(loaded));
         const DictionaryFault& fault = std::get<DictionaryFault>(loaded);
-        EXPECT_EQ(fault.kind, c.kind) << c.message.toStdString();
-        EXPECT_EQ(fault.line, c.line) << c.message.toStdString();
+        EXPECT_EQ(fault.kind, c.kind);
+        EXPECT_EQ(fault.line, c.line);
         EXPECT_EQ(fault.message, c.message + " (" + QDir::toNativeSeparators(path) + ")");
         if (QFileInfo(path).isFile()) { // the literal procedure would wait on a FIFO for ever
-            EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError) << c.message.toStdString();
+            EXPECT_THROW(LiteralReference::translateFile(path, " "), LiteralReference::DictionaryError);
         }
     }
 }
@@ -115,24 +116,22 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
 TEST(Translate, LineEndsOnAReadBlocksEdge)
 {
     constexpr qsizetype BlockEdge = 64 * 1024;
-    const DictionaryFiles files;
+    const TempFolder folder;
     for (const QByteArray lineEnd : {"\r\n", "\r", "\n"}) {
+        QByteArray rest; // lines 2 to 1622
+        for (int number = 2; number <= 1622; ++number)
+            rest += (number == 1622 ? QByteArray("last\tfinal") : TestDictionary::fillerLine(number).toUtf8()) + lineEnd;
         for (const int endingLine : {1, 1622}) {
             for (qsizetype shift = -2; shift <= 2; ++shift) {
+                SCOPED_TRACE(testing::Message() << "line " << endingLine << " ends at the edge" << std::showpos << shift
+                                                << " with " << lineEnd.toHex().constData());
                 // Line 1 is padded so that the line end of `endingLine` starts at the edge plus `shift`.
-                QByteArray rest;
-                for (int number = 2; number <= 1622; ++number)
-                    rest += (number == 1622 ? QByteArray("last\tfinal") : TestDictionary::fillerLine(number).toUtf8()) + lineEnd;
                 const qsizetype before = endingLine == 1 ? 0 : rest.size();
                 const QByteArray first = "pad\t" + QByteArray(BlockEdge + shift - before - 4, 'x');
-                const QByteArray bytes = first + lineEnd + rest + "after\tignored" + lineEnd;
-                const QString path = files.write(QStringLiteral("SMS.dic"), bytes);
-                const QString typed = QStringLiteral("last after pad");
-                SCOPED_TRACE(testing::Message() << "line " << endingLine << " ends at the edge" << std::showpos << shift
-                                                << " with " << (lineEnd == "\r\n" ? "CR LF" : lineEnd == "\r" ? "CR" : "LF"));
-                const QString expected = LiteralReference::translateFile(path, typed + u' ');
+                const QString path = folder.write("SMS.dic", first + lineEnd + rest + "after\tignored" + lineEnd);
+                const QString expected = LiteralReference::translateFile(path, "last after pad ");
                 ASSERT_TRUE(expected.startsWith(QStringLiteral("final after "))) << expected.left(40).toStdString();
-                EXPECT_EQ(translateTyped(path, typed), expected);
+                EXPECT_EQ(translate(loadOrFail(path), u"last after pad "), expected);
             }
         }
     }

@@ -19,6 +19,7 @@ struct Damage final {
         ReadError,    // opening works, reading fails (the disk gives an input/output error)
         Folder,       // a folder stands where the file should be
         Fifo,         // a FIFO with no writer stands there: opening it to read would wait for ever
+        Socket,       // a listening socket stands there
         LinkLoop,     // a symbolic link to a link back to it
     };
 

@@ -151,8 +151,9 @@ void expectButtonFaceFaults(const Damage& damage)
                 for (const bool pressing : {true, false}) {
                     const QImage shown = button->picture().toImage();
                     pressing ? ProgramWindow::press(button) : ProgramWindow::releaseElsewhere(button);
-                    if (pressing == (face.name == faces.pressed.name))
+                    if (pressing == (face.name == faces.pressed.name)) {
                         EXPECT_EQ(button->picture().toImage(), shown) << "the button keeps its face";
+                    }
                 }
             }
             ASSERT_EQ(w.reports().size(), 1);

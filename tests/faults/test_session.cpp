@@ -63,8 +63,9 @@ TEST(Session, ADayOfUseKeepsMemoryFlatAndEndsCleanly)
 
     const qint64 growth = residentKilobytes() - warmedUp;
     RecordProperty("resident_growth_kB", int(growth));
-    if (!QuarantinedMemory)
+    if (!QuarantinedMemory) {
         EXPECT_LT(growth, 20 * 1024) << "resident memory grew by " << growth << " kB";
+    }
     EXPECT_EQ(QApplication::allWidgets().size(), widgets) << "every window and element made was deleted again";
     EXPECT_TRUE(w.platform.errors.isEmpty()) << w.platform.errors.join('\n').toStdString();
     expectProgramEnds(w.platform, 0, [&] { ProgramWindow::click(w.form->imgX); });

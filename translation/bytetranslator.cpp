@@ -355,17 +355,24 @@ const KeyTable::Piece* ByteTranslator::lookUpLong(std::string_view item)
     const std::size_t size = item.size();
     if (size > m_table.longestMatchable())
         return m_table.noMatch();
+    const auto loweredAt = [&item, size](std::size_t at) {
+        return TextCase::lowerAsciiBytes(KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at));
+    };
     std::uint64_t hash = 0;
     for (std::size_t at = 0; at < size; at += 8) {
-        const std::uint64_t word = KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at);
-        if ((word & HighBits) != 0)
+        if ((KeyHash::word(item.data() + at) & KeyHash::firstBytes(size - at) & HighBits) != 0)
             return lookUpOther(item);
-        const std::uint64_t lowered = TextCase::lowerAsciiBytes(word);
-        std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
-        hash = at == 0 ? KeyHash::first(m_table.seed(), lowered, size) : KeyHash::mix(hash, lowered);
+        hash = at == 0 ? KeyHash::first(m_table.seed(), loweredAt(0), size) : KeyHash::mix(hash, loweredAt(at));
     }
-    // Lower-casing ASCII keeps its length.
-    return size > m_table.longestKey() ? m_table.noMatch() : m_table.find(m_lowered.data(), size, hash);
+    // Lower-casing ASCII keeps its length. The filter turns away most long words of plain text
+    // before they are copied.
+    if (size > m_table.longestKey() || !m_table.mayHave(hash))
+        return m_table.noMatch();
+    for (std::size_t at = 0; at < size; at += 8) {
+        const std::uint64_t lowered = loweredAt(at);
+        std::memcpy(m_lowered.data() + at, &lowered, sizeof lowered);
+    }
+    return m_table.find(m_lowered.data(), size, hash);
 }
 
 const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)

@@ -78,7 +78,7 @@ public:
         const Piece* find(std::uint64_t tag) const
         {
             const std::uint64_t hash = KeyHash::mix(seed, tag);
-            if (filtered && (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) == 0)
+            if (filtered && !passes(filter, hash))
                 return pieces;
             const Piece& first = pieces[slotPieces[hash >> shift]];
             const Piece& second = pieces[slotPieces[(hash >> SecondShift) & mask]];
@@ -90,7 +90,16 @@ public:
         }
     };
 
+    // Whether a key may have `hash`: false for nearly every hash that no key has.
+    static bool passes(const std::uint64_t* filter, std::uint64_t hash)
+    {
+        return (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) != 0;
+    }
+
     ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+
+    // Whether any key may have the KeyHash `hash`: false for nearly every word that is no key.
+    bool mayHave(std::uint64_t hash) const { return passes(m_filter.data(), hash); }
 
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;

@@ -9,27 +9,27 @@
 
 namespace {
 
-std::vector<int> levels(int first, int last, int step)
-{
-    std::vector<int> out;
-    for (int level = first; step > 0 ? level <= last : level >= last; level += step)
-        out.push_back(level);
-    return out;
-}
-
+// Its title neither moves it nor rolls it up, and none of its elements takes the focus.
 TEST(AboutWindow, TheFirstOpeningLoadsItCentredOverTheMainWindowAndFadesItIn)
 {
     ProgramWindow f;
     Form2& form = f.openedAbout();
     EXPECT_TRUE(form.isActiveWindow());
-    std::vector<int> fadeIn = levels(5, 253, 4);
-    fadeIn.insert(fadeIn.begin(), 0); // transparent from its creation
-    EXPECT_EQ(f.platform.alphas("Form2"), fadeIn);
+    EXPECT_EQ(f.platform.alphas("Form2"), levels(5, 253, 4, {0})) << "transparent from its creation";
     EXPECT_EQ(form.geometry().center(), f.form->geometry().center());
     EXPECT_TRUE(f.form->isEnabled()) << "not modal";
     EXPECT_EQ(form.Label5->cursor().hotSpot(), QPoint(13, 5)) << "the delivered OpenURL.cur";
     for (const QWidget* element : form.findChildren<QWidget*>())
         EXPECT_EQ(element->focusPolicy(), Qt::NoFocus) << element->objectName().toStdString();
+
+    const QRect place = form.geometry();
+    f.platform.clear();
+    ProgramWindow::press(form.imgTop);
+    ProgramWindow::mouse(QTest::MouseMove, form.Label4);
+    ProgramWindow::releaseElsewhere(form.imgTop);
+    ProgramWindow::doubleClick(form.imgTop);
+    EXPECT_EQ(form.geometry(), place);
+    EXPECT_TRUE(f.platform.callsNamed("SendMessageA").empty());
 }
 
 // The pictures load in their order, then the pointer: with every file missing, each opening
@@ -52,9 +52,8 @@ TEST(AboutWindow, LoadsItsPicturesAndThenThePointerInOrder)
     EXPECT_NE(f.openAbout(), nullptr);
 }
 
-// Its close button and a close request from the desktop fade it out and hide it, leaving the
-// main window alone; a second opening, while it is open or after, shows the same window without
-// loading it again (its files are gone) and fades it in from where the fade-out ended.
+// Its close button and the desktop's close request fade it out and hide it, the main window left
+// alone; later openings show the same window, not loaded again, fading in from where it ended.
 TEST(AboutWindow, ClosingFadesItOutAndHidesItAndTheNextOpeningShowsItAgainWithoutLoading)
 {
     for (const bool byRequest : {false, true}) {
@@ -90,34 +89,20 @@ TEST(AboutWindow, ClosingFadesItOutAndHidesItAndTheNextOpeningShowsItAgainWithou
     }
 }
 
-TEST(AboutWindow, ItsTitleNeitherMovesNorRollsItUp)
-{
-    ProgramWindow f;
-    Form2& form = f.openedAbout();
-    const QRect place = form.geometry();
-    f.platform.clear();
-    ProgramWindow::press(form.imgTop);
-    ProgramWindow::mouse(QTest::MouseMove, form.Label4);
-    ProgramWindow::releaseElsewhere(form.imgTop);
-    ProgramWindow::doubleClick(form.imgTop);
-    EXPECT_EQ(form.geometry(), place);
-    EXPECT_TRUE(f.platform.callsNamed("SendMessageA").empty());
-}
-
 // With any mouse button, released away: the mail address turns teal while held and black after.
 TEST(AboutWindow, TheMailLinkIsTealWhileHeld)
 {
+    ProgramWindow f;
+    Form2& form = f.openedAbout();
+    EXPECT_EQ(form.Label5->foreColor(), SystemColor(SystemColors::COLOR_HIGHLIGHT));
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         SCOPED_TRACE(button);
-        ProgramWindow f;
-        Form2& form = f.openedAbout();
-        EXPECT_EQ(form.Label5->foreColor(), SystemColor(SystemColors::COLOR_HIGHLIGHT));
         ProgramWindow::press(form.Label5, button);
         EXPECT_EQ(form.Label5->foreColor(), QColor(0, 160, 160));
         ProgramWindow::releaseElsewhere(form.Label5, button);
         EXPECT_EQ(form.Label5->foreColor(), QColor(0, 0, 0));
-        EXPECT_TRUE(f.platform.callsNamed("ShellExecuteA").empty());
     }
+    EXPECT_TRUE(f.platform.callsNamed("ShellExecuteA").empty());
 }
 
 } // namespace

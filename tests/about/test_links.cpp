@@ -20,11 +20,7 @@ std::string webCall(const QWidget& owner)
 TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
 {
     enum Element { MainWebLink, AboutWebLink, MailLink, HelpButton };
-    const struct {
-        Element element;
-        Qt::MouseButton button;
-        bool opens;
-    } cases[] = {
+    const struct { Element element; Qt::MouseButton button; bool opens; } cases[] = {
         {MainWebLink, Qt::LeftButton, true}, {MainWebLink, Qt::RightButton, false}, {MainWebLink, Qt::MiddleButton, false},
         {AboutWebLink, Qt::LeftButton, true}, {AboutWebLink, Qt::RightButton, false},
         {MailLink, Qt::LeftButton, true}, {MailLink, Qt::RightButton, true}, {MailLink, Qt::MiddleButton, false},
@@ -55,8 +51,7 @@ TEST(Links, EachLinkAndTheHelpButtonHandTheShellExactlyTheirCall)
     }
 }
 
-// The help page, in a program folder whose name holds characters that addresses give a meaning
-// to, reaches the desktop as the address of that very file.
+// The help page in a folder whose name holds characters with a meaning in addresses.
 TEST(Links, TheHelpPageReachesTheDesktopByItsOwnAddress)
 {
     TempFolder root;
@@ -64,10 +59,7 @@ TEST(Links, TheHelpPageReachesTheDesktopByItsOwnAddress)
     QDir().mkpath(folder);
     QFile::copy(VERBOLET_SOURCE_DIR "/data/Read Me.htm", folder + "/Read Me.htm");
     std::vector<QUrl> opened;
-    QtPlatform platform([&](const QUrl& url) {
-        opened.push_back(url);
-        return false; // as if no program opened it
-    });
+    QtPlatform platform([&](const QUrl& url) { opened.push_back(url); return false; }); // as if nothing opened it
     Form1 form(platform, folder);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

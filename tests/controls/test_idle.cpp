@@ -12,8 +12,7 @@ namespace {
 
 constexpr int FlashTime = 100;
 
-// A shown and active window of two boxes, with a flash time of the test's own that it gives
-// back; "Box" has the focus, and both rest their carets after 200 ms.
+// An active window of two boxes, "Box" with the focus, and a flash time of the test's own.
 struct FocusedBox {
     struct FlashTimeForTheTest {
         int saved = QApplication::cursorFlashTime();
@@ -38,8 +37,7 @@ struct FocusedBox {
     bool waitForRest() { return QTest::qWaitFor([this] { return box->caretRests(); }, 5000); }
 };
 
-// The rows that end with the box's focus elsewhere must give the flash time back, since the
-// box that gets the focus blinks by it.
+// Where the focus leaves the box, the flash time must come back: the box that gets it blinks by it.
 TEST(TextBoxCaret, RestsWhileIdleAndInputOrLosingTheFocusSetsItBlinkingAgain)
 {
     const std::tuple<const char*, std::function<void(FocusedBox&)>, bool> rows[] = {

@@ -20,8 +20,7 @@ struct Window {
     }};
     Image* lower = form.element<Image>("Lower");
     Label* upper = form.element<Label>("Upper");
-    Log lowerLog;
-    Log upperLog;
+    Log lowerLog, upperLog;
 
     Window()
     {
@@ -41,14 +40,7 @@ const QPoint InBoth{50, 50};
 // got the press, and Click follows only a release over it with the left or right button.
 TEST(MouseEvents, PressAndReleaseGiveDownUpAndClickToTheUpperElement)
 {
-    const struct {
-        Qt::MouseButton button;
-        Qt::KeyboardModifiers modifiers;
-        QPoint press;
-        QPoint release;
-        Log upper;
-        Log lower;
-    } cases[] = {
+    const struct { Qt::MouseButton button; Qt::KeyboardModifiers modifiers; QPoint press, release; Log upper, lower; } cases[] = {
         {Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, InUpper, InUpper,
             {"Down 2 7", "Up 2 7", "Click"}, {}},
         {Qt::MiddleButton, {}, InUpper, InUpper, {"Down 4 0", "Up 4 0"}, {}},

@@ -25,20 +25,15 @@ QString faultOf(const std::function<void()>& load)
 const QByteArray Gif = QByteArray::fromHex("474946383961080004" "00f00000ff000000" "00ff21f904000000" "00002c0000000008"
                                            "0004000002068" "48f10c96d05003b");
 
-// Every format tells a picture cut short the same way, including those whose decoder would
-// show what it got without a word (GIF, BMP: the rest of the picture blank) or with only a
-// warning (JPEG).
+// Every format refuses a picture cut short, also where the decoder would show what it got without
+// a word (GIF, BMP: the rest blank) or with only a warning (JPEG).
 TEST(LoadPicture, APictureCutShortOrTooLargeIsRefusedInEveryFormat)
 {
     TempFolder folder;
     QByteArray wide = encodedPicture({1, 1}, Qt::darkBlue, "BMP");
     qToLittleEndian<qint32>(5000, wide.data() + 18);
-    const struct {
-        const char* format;
-        QByteArray bytes;
-        qsizetype kept; // bytes left of the file
-        QString fault;  // empty: it loads
-    } cases[] = {
+    // kept: the bytes left of the file; fault empty: it loads.
+    const struct { const char* format; QByteArray bytes; qsizetype kept; QString fault; } cases[] = {
         {"BMP", encodedPicture({40, 30}, Qt::darkBlue, "BMP"), 2000, "is a damaged picture"},
         {"PNG", encodedPicture({40, 30}, Qt::darkBlue, "PNG"), 60, "is a damaged picture"},
         {"JPEG", encodedPicture({160, 120}, Qt::darkBlue, "JPEG"), 700, "is a damaged picture: corrupt JPEG data"},

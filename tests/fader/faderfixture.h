@@ -37,19 +37,10 @@ protected:
         fadeOutReady->clear();
     }
 
-    // The levels from `first` to `last`, both included, `step` apart, after those of `before`.
-    static std::vector<int> levels(int first, int last, int step, std::vector<int> before = {})
-    {
-        for (int level = first; step > 0 ? level <= last : level >= last; level += step)
-            before.push_back(level);
-        return before;
-    }
-
     RecordingPlatform platform;
     QWidget window;
     Fader* fader = nullptr; // owned by window
-    std::unique_ptr<QSignalSpy> fadeInReady;
-    std::unique_ptr<QSignalSpy> fadeOutReady;
+    std::unique_ptr<QSignalSpy> fadeInReady, fadeOutReady;
 };
 
 using Events = std::pair<qsizetype, qsizetype>; // FadeInReady, FadeOutReady

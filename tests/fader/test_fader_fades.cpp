@@ -48,9 +48,8 @@ TEST_F(FaderTest, OpacityDownToFiftyAndBackUpFadesWithOneEventEach)
     EXPECT_EQ(events(), Events(1, 0));
 }
 
-// Say the close button is clicked halfway through the fade-in: the fade-out starts from the
-// level reached and leaves 1 behind; the fade-in then goes on from there with its own
-// target and step, which a speed set meanwhile does not change.
+// A close halfway through the fade-in: the fade-out starts from the level reached and leaves 1;
+// the fade-in goes on from there with its own target and step, whatever speed is set meanwhile.
 TEST_F(FaderTest, AFadeStartedInsideAStepSharesTheCurrentAlpha)
 {
     Fader& f = loadedFader();

@@ -33,9 +33,8 @@ TEST_F(FaderTest, TheLevelOfAnOpacityRoundsToTheNearestTiesToEven)
     }
 }
 
-// Stored values skip the setters' checks, keys in any case: only a step below 1, which would
-// never finish a fade, and a level that is no percent are refused, with error 380 and a
-// message naming the setting.
+// Stored values (keys in any case) skip the setters' checks, except that a step below 1, which
+// never finishes a fade, and a level that is no percent are refused with error 380, named.
 TEST_F(FaderTest, StoredSettingsNoFadeCouldFinishAreRefused)
 {
     const std::pair<PropertyBag, const char*> cases[] = {
@@ -58,8 +57,7 @@ TEST_F(FaderTest, StoredSettingsNoFadeCouldFinishAreRefused)
     EXPECT_EQ(std::tuple(fader->FadeInSpeed(), fader->FadeOutSpeed(), fader->Opacity()), std::tuple(3, 200, 10));
 }
 
-// The setters take the speeds 1, 2, 4, 8 and an opacity from 25 to 100; others fail with
-// error 380 and change nothing.
+// The setters take the speeds 1, 2, 4, 8 and an opacity from 25 to 100, and refuse the rest.
 TEST_F(FaderTest, OutOfRangeSettersFailAndChangeNothing)
 {
     Fader& f = loadedFader();

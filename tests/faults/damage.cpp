@@ -1,5 +1,6 @@
 #include "damage.h"
 
+#include "tempfolder.h"
 #include "testdictionary.h"
 
 #include <QDir>
@@ -20,9 +21,8 @@ constexpr qsizetype Megabyte = 1024 * 1024;
 
 const QByteArray NotesText = "These are my notes, not a picture.\r\nbrb\tbe right back\r\n";
 
-// The ways of being bad that every data file shares, then those of its own. Which content
-// faults a loader tells apart is for the loaders' own tests; these rows are about the
-// program reporting each way and going on.
+// The ways of being bad that every data file shares, then its own; which content faults a loader
+// tells apart is for the loaders' tests, these rows for the program reporting each and going on.
 std::vector<Damage> withCommonDamages(std::function<QByteArray()> sound, std::vector<Damage> own)
 {
     std::vector<Damage> rows{
@@ -92,19 +92,11 @@ void mend(const QString& path, const QByteArray& content)
     else
         QFile::remove(path);
     QFile::remove(path + ".loop");
-    if (content.isNull())
-        return;
-    QDir().mkpath(info.path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    if (!content.isNull())
+        writeFile(path, content);
 }
 
-QByteArray deliveredFile(const QString& relative)
-{
-    QFile file(QStringLiteral(VERBOLET_SOURCE_DIR "/data/") + relative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray deliveredFile(const QString& relative) { return sourceFile("data/" + relative); }
 
 std::vector<Damage> dictionaryDamages()
 {

@@ -1,5 +1,4 @@
-// Messages of odd content and of a million items translate alike in the window and in
-// verbolet-translate.
+// Odd messages translate alike in the window and in verbolet-translate.
 
 #include "damage.h"
 #include "programwindow.h"
@@ -15,20 +14,12 @@ struct OddMessage {
     QString expected;
 };
 
-// The items of the pattern over and over; an empty item leaves no trace.
+// Eight items, one of them empty and leaving no trace, over and over.
 OddMessage aMillionItems()
 {
-    const std::pair<QString, QString> pattern[] = {{"brb", "be right back"}, {"LOL", "laughing out loud"}, {"", ""}, {"x", "x"},
-        {"gr8", "great"}, {QStringLiteral("\U0001F600"), "smiling face"}, {"Brb,", "Brb,"}, {QStringLiteral("\u05e9\u05dc\u05d5\u05dd"), "peace"}};
-    QStringList typed;
-    QStringList expected;
-    for (int item = 0; item < 1'000'000; ++item) {
-        const auto& [word, translation] = pattern[std::size_t(item) % std::size(pattern)];
-        typed << word;
-        if (!translation.isEmpty())
-            expected << translation;
-    }
-    return {"a million items", typed.join(u' '), expected.join(u' ')};
+    const QString typed = QStringLiteral("brb LOL  x gr8 \U0001F600 Brb, \u05e9\u05dc\u05d5\u05dd");
+    const QString expected = QStringLiteral("be right back laughing out loud x great smiling face Brb, peace");
+    return {"a million items", QStringList(125'000, typed).join(u' '), QStringList(125'000, expected).join(u' ')};
 }
 
 TEST(OddMessages, EmojiNulTabRightToLeftTextAndAMillionItemsTranslate)
@@ -55,8 +46,7 @@ TEST(OddMessages, EmojiNulTabRightToLeftTextAndAMillionItemsTranslate)
         EXPECT_EQ(w.form->Text2->text(), c.expected) << "the window";
         EXPECT_TRUE(w.platform.errors.isEmpty());
         const TranslatorRun run = runInShell(R"($T --dictionary "$D")", w.folder.path(), w.file("\\SMS.dic"), c.typed.toUtf8() + '\n');
-        EXPECT_EQ(run.exitCode, 0);
-        EXPECT_EQ(run.errors, "");
+        EXPECT_EQ(std::pair(run.exitCode, run.errors), std::pair(0, QByteArray()));
         EXPECT_EQ(QString::fromUtf8(run.output), c.expected + '\n') << "verbolet-translate";
     }
 }

@@ -1,7 +1,6 @@
-// A whole session, as a day's use: start, translate 1000 times, open and close the about
-// window 100 times, close. The resident memory stays flat and no widget is left over (one
-// that nobody deletes stays in Qt's list of all widgets, where LeakSanitizer takes it for in
-// use). It is a program of its own so that no other test's memory counts.
+// A day's use: 1000 translations, 100 openings of the about window, close. Resident memory stays
+// flat and no widget is left over (LeakSanitizer takes one in Qt's list of widgets for in use).
+// A program of its own, so that no other test's memory counts.
 
 #include "programend.h"
 #include "programwindow.h"
@@ -15,8 +14,7 @@
 
 namespace {
 
-// AddressSanitizer holds freed memory back for a while, so resident memory grows there by
-// design; in that build LeakSanitizer does the checking.
+// AddressSanitizer holds freed memory back, so resident memory grows; there LeakSanitizer checks.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool QuarantinedMemory = true;
 #elif defined(__has_feature)
@@ -42,10 +40,9 @@ void translateAFreshMessage(ProgramWindow& w)
 
 void openAndCloseTheAboutWindow(ProgramWindow& w)
 {
-    Form2* about = w.openAbout();
-    ASSERT_NE(about, nullptr);
-    ProgramWindow::click(about->imgX);
-    ASSERT_FALSE(about->isVisible());
+    Form2& about = w.openedAbout();
+    ProgramWindow::click(about.imgX);
+    ASSERT_FALSE(about.isVisible());
 }
 
 TEST(Session, ADayOfUseKeepsMemoryFlatAndEndsCleanly)

@@ -10,37 +10,21 @@ namespace {
 
 const QPoint TitleBarBesideItsLabel{10, 8};
 
-std::vector<int> fadeOut(int from)
+// A press of any button on the title or its label moves the window; double-clicks on the label
+// roll it up to its title bar and down again, in place, and on the title beside it do not.
+TEST(TitleBar, APressMovesTheWindowAndDoubleClicksOnTheLabelRollItUpAndDown)
 {
-    std::vector<int> alphas;
-    for (int alpha = from; alpha >= 0; alpha -= 4)
-        alphas.push_back(alpha);
-    return alphas;
-}
-
-TEST(TitleBar, APressOfAnyButtonOnTheTitleOrItsLabelMovesTheWindow)
-{
+    ProgramWindow w;
     for (const bool onLabel : {false, true}) {
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             SCOPED_TRACE(std::to_string(onLabel) + " " + std::to_string(button));
-            ProgramWindow w;
             w.platform.clear();
             const QPoint at = onLabel ? w.form->Label4->geometry().center() : TitleBarBesideItsLabel;
             w.mouseAt(QTest::MousePress, at, button);
-            std::vector<std::string> calls;
-            for (const auto& call : w.platform.calls)
-                calls.push_back(call.text());
-            EXPECT_EQ(calls, (std::vector<std::string>{"ReleaseCapture()", "SendMessageA(Form1, 274, 61458, 0)"}));
+            EXPECT_EQ(w.platform.callsNamed(), (std::vector<std::string>{"ReleaseCapture()", "SendMessageA(Form1, 274, 61458, 0)"}));
             w.mouseAt(QTest::MouseRelease, at, button);
         }
     }
-}
-
-// Double-clicks on the title's label roll the window up to its title bar and down again, in
-// place; on the title beside the label they do not.
-TEST(TitleBar, DoubleClicksOnTheTitleLabelRollTheWindowUpAndDownAgain)
-{
-    ProgramWindow w;
     const QPoint topLeft = w.form->pos();
     for (const int height : {17, 225}) {
         ProgramWindow::doubleClick(w.form->Label4);
@@ -51,8 +35,7 @@ TEST(TitleBar, DoubleClicksOnTheTitleLabelRollTheWindowUpAndDownAgain)
     EXPECT_EQ(w.form->height(), 225);
 }
 
-// Either mouse button on the close button, and a close request from the desktop, run the one
-// close sequence.
+// Either button on the close button, and the desktop's close request, run the one sequence.
 TEST(Close, HidesReadyFadesOutRemovesTheIconAndEnds)
 {
     const std::pair<const char*, std::function<void(ProgramWindow&)>> closings[] = {
@@ -67,7 +50,7 @@ TEST(Close, HidesReadyFadesOutRemovesTheIconAndEnds)
         w.platform.clear();
         expectProgramEnds(w.platform, 0, [&, close = close] { close(w); }, [&] {
             EXPECT_FALSE(w.form->lbReady->isVisible());
-            EXPECT_EQ(w.platform.alphas("Form1"), fadeOut(253));
+            EXPECT_EQ(w.platform.alphas("Form1"), levels(253, 1, -4));
             ASSERT_GE(w.platform.calls.size(), 2u);
             EXPECT_EQ(w.platform.calls.end()[-2].text(), "Shell_NotifyIconA(2, TrayIcon)");
             EXPECT_EQ(w.platform.calls.end()[-1].text(), "ExitProcess(0)") << "and nothing after it";
@@ -75,32 +58,28 @@ TEST(Close, HidesReadyFadesOutRemovesTheIconAndEnds)
     }
 }
 
-// The fade-out lets events run between its steps: a second click or a close request there fades
-// out again from where the first fade stands; a double-click the close button ignores. The
-// program ends once.
+// Events run between the fade-out's steps: a second click or close request there fades out again
+// from where it stands, a double-click is ignored, and the program ends once.
 TEST(Close, ASecondCloseDuringTheFadeOutEndsTheProgramOnce)
 {
-    enum class Second { Click, DoubleClick, CloseRequest };
-    for (const Second second : {Second::Click, Second::DoubleClick, Second::CloseRequest}) {
-        SCOPED_TRACE(int(second));
+    const std::tuple<const char*, std::function<void(ProgramWindow&)>, int> seconds[] = {
+        {"click", [](ProgramWindow& w) { ProgramWindow::click(w.form->imgX); }, 217},
+        {"double-click", [](ProgramWindow& w) { // its second click, as it comes so soon
+            QTest::mouseClick(w.form->windowHandle(), Qt::LeftButton, {}, w.form->imgX->geometry().center());
+        }, 213},
+        {"close request", [](ProgramWindow& w) { w.form->close(); }, 217},
+    };
+    for (const auto& [how, second, restart] : seconds) {
+        SCOPED_TRACE(how);
         ProgramWindow w;
         int fadeSteps = 0;
-        w.platform.onDoEvents = [&] {
-            if (++fadeSteps != 10)
-                return;
-            if (second == Second::DoubleClick) // the second click of one, as it comes so soon
-                QTest::mouseClick(w.form->windowHandle(), Qt::LeftButton, {}, w.form->imgX->geometry().center());
-            else if (second == Second::Click)
-                ProgramWindow::click(w.form->imgX);
-            else
-                w.form->close();
+        w.platform.onDoEvents = [&, second = second] {
+            if (++fadeSteps == 10)
+                second(w);
         };
         w.platform.clear();
 
-        std::vector<int> expected = fadeOut(253);
-        expected.resize(10); // 253 ... 217
-        const std::vector<int> rest = fadeOut(second == Second::DoubleClick ? 213 : 217);
-        expected.insert(expected.end(), rest.begin(), rest.end());
+        const std::vector<int> expected = levels(restart, 1, -4, levels(253, 217, -4));
         expectProgramEnds(w.platform, 0, [&] { ProgramWindow::click(w.form->imgX); }, [&] {
             EXPECT_EQ(w.platform.callsNamed("ExitProcess"), std::vector<std::string>{"ExitProcess(0)"});
             EXPECT_EQ(w.platform.callsNamed("Shell_NotifyIconA"), std::vector<std::string>{"Shell_NotifyIconA(2, TrayIcon)"});
@@ -109,9 +88,8 @@ TEST(Close, ASecondCloseDuringTheFadeOutEndsTheProgramOnce)
     }
 }
 
-// A face file that cannot be read is reported only once the click that follows the release has
-// run its action: a report during the press would take the release, and so the click, from the
-// button. Each new fault of the file is reported once.
+// A face file that cannot be read is reported once the click has run its action (a report during
+// the press would take the release, and so the click, from the button); each new fault once.
 TEST(PictureButtons, AMissingFaceIsReportedAfterTheClickOncePerFault)
 {
     const std::tuple<Image* Form1::*, ButtonFaces, std::string> buttons[] = {
@@ -126,12 +104,10 @@ TEST(PictureButtons, AMissingFaceIsReportedAfterTheClickOncePerFault)
         ProgramWindow::click(button);
         ASSERT_EQ(w.reports().size(), 1);
         EXPECT_TRUE(w.platform.errors[0].contains(face) && w.platform.errors[0].contains("file not found"));
-        std::vector<std::string> order;
-        for (const auto& call : w.platform.calls)
-            if (call.name == action || call.name == "ReportError")
-                order.push_back(call.name);
-        ASSERT_FALSE(order.empty());
-        EXPECT_EQ(order.front(), action) << "the click's action runs before the report";
+        const auto& calls = w.platform.calls;
+        const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.name == action || c.name == "ReportError"; });
+        ASSERT_NE(first, calls.end());
+        EXPECT_EQ(first->name, action) << "the click's action runs before the report";
 
         ProgramWindow::click(button);
         EXPECT_EQ(w.reports().size(), 1) << "the same fault again";

@@ -1,7 +1,6 @@
 // The input and output boxes, and the Translate and Clear captions.
 #include "programwindow.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,12 +12,7 @@ TEST(Form1Commands, ThePlaceholderGoesOnlyOnAClickOrKeyInTheBox)
     using Act = std::function<void(ProgramWindow&)>;
     const Act click = [](ProgramWindow& w) { ProgramWindow::click(w.form->Text1); };
     const Act typeB = [](ProgramWindow& w) { QTest::keyClick(w.form->Text1, Qt::Key_B); };
-    const struct {
-        const char* name;
-        QString before; // null: as the window opens
-        Act act;
-        QString after;
-    } cases[] = {
+    const struct { const char* name; QString before; Act act; QString after; } cases[] = { // before null: as the window opens
         {"the window opens with it", {}, [](ProgramWindow&) {}, Placeholder},
         {"a click empties it", {}, click, ""},
         {"a typed key replaces it", {}, typeB, "b"},
@@ -53,14 +47,8 @@ TEST(Form1Commands, TheKeysCaptionsAndAccessLettersThatTranslateAndClear)
     const auto altWith = [](Qt::Key letter) {
         return Command([letter](ProgramWindow& w) { QTest::keyClick(w.form->Text1, letter, Qt::AltModifier); });
     };
-    const struct {
-        const char* name;
-        Command command;
-        QString typed; // null: the placeholder the window opens with
-        int times;
-        QString input;
-        QString output;
-    } cases[] = {
+    // typed null: the placeholder the window opens with.
+    const struct { const char* name; Command command; QString typed; int times; QString input, output; } cases[] = {
         {"Enter", enter, "LOL  brb", 1, "LOL  brb ", "laughing out loud be right back"},
         {"Translate's caption", [](ProgramWindow& w) { ProgramWindow::click(w.form->Label3); }, "brb", 1, "brb ",
             "be right back"},
@@ -90,24 +78,15 @@ TEST(Form1Commands, TheKeysCaptionsAndAccessLettersThatTranslateAndClear)
 TEST(Form1Commands, TheProgressBarIsFullWhileATranslationRuns)
 {
     ProgramWindow w;
-    struct Painted final : QObject {
-        std::vector<int> values;
-        bool eventFilter(QObject* bar, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                values.push_back(static_cast<ccrpProgressBar*>(bar)->value());
-            return false;
-        }
-    } painted;
-    w.form->ccrpProgressBar1->installEventFilter(&painted);
+    std::vector<int> painted;
+    const EventWatcher watcher(w.form->ccrpProgressBar1, QEvent::Paint, [&] { painted.push_back(w.form->ccrpProgressBar1->value()); });
     w.form->Text1->setText("brb");
     w.pressEnter();
-    EXPECT_EQ(painted.values, (std::vector<int>{100, 0})) << "drawn at once, with no event handled meanwhile";
+    EXPECT_EQ(painted, (std::vector<int>{100, 0})) << "drawn at once, with no event handled meanwhile";
 }
 
-// While any mouse button is held on a caption its face shows pressed, the face coming from the
-// hidden holders that start-up filled, not from the skin files read again. A release away from
-// the caption runs nothing; a click runs its command, but not with the middle button.
+// While any button is held on a caption its face shows pressed, from the hidden holders start-up
+// filled, not the skin files. A release away runs nothing; a middle click runs no command.
 TEST(Form1Commands, CaptionFacesShowPressedWhileAnyButtonIsHeldAndOnlyLeftOrRightRunTheCommand)
 {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {

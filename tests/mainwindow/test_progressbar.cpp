@@ -16,11 +16,7 @@ TEST(ProgressBar, FillsItsShareOfTheBarAndKeepsItsValueFromZeroToAHundred)
     window.show();
     EXPECT_EQ(bar.value(), 0);
 
-    const struct {
-        int set;
-        int value;
-        double share;
-    } cases[] = {{100, 100, 1.0}, {50, 50, 0.5}, {0, 0, 0.0}, {250, 100, 1.0}, {-3, 0, 0.0}};
+    const struct { int set, value; double share; } cases[] = {{100, 100, 1.0}, {50, 50, 0.5}, {0, 0, 0.0}, {250, 100, 1.0}, {-3, 0, 0.0}};
     for (const auto& c : cases) {
         bar.setValue(c.set);
         const QImage shot = bar.grab().toImage();

@@ -5,35 +5,20 @@
 #include "platform/extendedstyle.h"
 
 #include <QFontInfo>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Runs `atShow` when the window receives its Show event, in the middle of start-up.
-struct ShowWatcher final : QObject {
-    std::function<void()> atShow;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            atShow();
-        return false;
-    }
-};
-
-// Before the window shows, TrayIcon moves down and the icon is added; after, the clock starts
-// and the skin loads.
+// Before the window shows, TrayIcon moves down and the icon is added; the clock and skin come after.
 TEST(StartUp, MovesTheTrayBoxAddsTheIconShowsTheWindowThenStartsTheClockAndLoadsTheSkin)
 {
     ProgramWindow w(ProgramWindow::Start::Later);
     Form1& form = *w.form;
     std::tuple<int, std::vector<std::string>, int, QString, bool> atShow; // the tray box's top, ...
-    ShowWatcher watcher;
-    watcher.atShow = [&] {
+    const EventWatcher watcher(&form, QEvent::Show, [&] { // in the middle of start-up
         atShow = {form.TrayIcon->y(), w.platform.callsNamed("Shell_NotifyIconA"), form.Timer1->interval(),
             form.LblDate->caption(), form.img_->picture().isNull()};
-    };
-    form.installEventFilter(&watcher);
+    });
 
     const QDate before = QDate::currentDate();
     w.start();
@@ -58,9 +43,7 @@ TEST(StartUp, EveryActivationHidesReadyAndFadesIn)
 
     w.form->lbReady->setVisible(true);
     w.start();
-    std::vector<int> fadeIn{0};
-    for (int alpha = 5; alpha <= 253; alpha += 4)
-        fadeIn.push_back(alpha);
+    std::vector<int> fadeIn = levels(5, 253, 4, {0});
     EXPECT_EQ(w.platform.alphas("Form1"), fadeIn);
     EXPECT_EQ(ExtendedStyle::of(w.form.get()) & win32::WS_EX_LAYERED, 0) << "opaque once faded in";
     EXPECT_FALSE(w.form->lbReady->isVisible());

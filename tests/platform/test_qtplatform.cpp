@@ -6,30 +6,23 @@
 #include "tray/systray.h"
 
 #include <QPixmap>
+#include <QtEndian>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Addresses go to the desktop as they are, files as file URLs; a relative path is looked for
-// in the directory given, not in the current folder. The help page's encoded address is
-// checked through the help button (tests/about).
+// Addresses go to the desktop as they are, files as file URLs, a relative path looked for in the
+// directory given, not the current one (the help page's encoded address: tests/about).
 TEST(QtPlatformShell, AnswersAndHandsTheDesktopAnAddressOrAFileUrl)
 {
-    TempFolder current;
-    TempFolder elsewhere;
+    TempFolder current, elsewhere;
     const QString page = current.write("page.htm", "");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(current.path());
     const QString mail = "mailto:support@verbolet.example.org?Subject=Verbolet&Body=";
-    const struct {
-        QString operation;
-        QString file;
-        QString directory;
-        win32::HINSTANCE answer;
-        QUrl opened; // empty: nothing is opened
-    } cases[] = {
+    const struct { QString operation, file, directory; win32::HINSTANCE answer; QUrl opened; } cases[] = { // opened empty: nothing
         {QString(), page, {}, 33, QUrl::fromLocalFile(page)},
         {QString(), "page.htm", current.path(), 33, QUrl::fromLocalFile(page)},
         {QString(), "page.htm", elsewhere.path(), 2, {}},
@@ -82,12 +75,9 @@ TEST(NotifyIconData, LaysTheRecordOutAsWin32Does)
     const win32::NOTIFYICONDATA record{.cbSize = 88, .hWnd = nullptr, .uID = 1, .uFlags = 7,
         .uCallbackMessage = 0x200, .hIcon = {}, .szTip = SysTray::TipText("Verbolet")};
     const auto bytes = win32::NotifyIconRecordBytes(record, 0x10010, 0x20010);
-    const auto word = [&bytes](std::size_t at) {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
-    };
     const std::uint32_t expected[] = {88, 0x10010, 1, 7, 0x200, 0x20010};
     for (std::size_t field = 0; field < std::size(expected); ++field)
-        EXPECT_EQ(word(4 * field), expected[field]) << "offset " << 4 * field;
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.data() + 4 * field), expected[field]) << "offset " << 4 * field;
     EXPECT_EQ(std::string(bytes.begin() + 24, bytes.end()), std::string("Verbolet") + '\0' + std::string(55, ' '));
 }
 

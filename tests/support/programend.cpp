@@ -18,9 +18,8 @@ bool passes(const std::function<void()>& checks)
         checks();
     }
     for (int i = 0; i < failures.size(); ++i) {
-        const ::testing::TestPartResult& failure = failures.GetTestPartResult(i);
-        std::fprintf(stderr, "%s:%d: %s\n", failure.file_name() ? failure.file_name() : "?", failure.line_number(),
-            failure.message());
+        const ::testing::TestPartResult& f = failures.GetTestPartResult(i);
+        std::fprintf(stderr, "%s:%d: %s\n", f.file_name() ? f.file_name() : "?", f.line_number(), f.message());
     }
     return failures.size() == 0;
 }

@@ -8,31 +8,38 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// A file of the source tree, "data/OpenURL.cur"; empty where it cannot be read.
+inline QByteArray sourceFile(const QString& relative)
+{
+    QFile file(QStringLiteral(VERBOLET_SOURCE_DIR "/") + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `content` to `path`, creating its folder; gives the path.
+inline QString writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(content);
+    return path;
+}
+
 // A program folder of a test's own, removed when the test ends.
 class TempFolder final {
 public:
     QString path() const { return m_dir.path(); }
 
     // Writes `content` to `relative` (a path with '/' separators), creating folders.
-    QString write(const QString& relative, const QByteArray& content) const
-    {
-        const QString file = m_dir.filePath(relative);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            out.write(content);
-        return file;
-    }
+    QString write(const QString& relative, const QByteArray& content) const { return writeFile(m_dir.filePath(relative), content); }
 
     // Copies the delivered skin, cursor, help page and dictionary into this folder.
     void copyProgramData() const
     {
-        const QString source = QStringLiteral(VERBOLET_SOURCE_DIR "/data");
-        for (QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-            const QString file = it.next();
-            QFile in(file);
-            if (in.open(QIODevice::ReadOnly))
-                write(QDir(source).relativeFilePath(file), in.readAll());
+        const QDir source(QStringLiteral(VERBOLET_SOURCE_DIR "/data"));
+        for (QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString relative = source.relativeFilePath(it.next());
+            write(relative, sourceFile("data/" + relative));
         }
     }
 

@@ -10,10 +10,7 @@ namespace TestDictionary {
 
 inline constexpr int LineCount = 1622;
 
-inline QString fillerLine(int number)
-{
-    return QStringLiteral("~filler%1~\t~unused%1~").arg(number);
-}
+inline QString fillerLine(int number) { return QStringLiteral("~filler%1~\t~unused%1~").arg(number); }
 
 // `first` and then filler, `count` lines in all.
 inline QByteArray withFiller(QStringList first, int count = LineCount)
@@ -26,8 +23,7 @@ inline QByteArray withFiller(QStringList first, int count = LineCount)
     return out;
 }
 
-// The dictionary of the window tests: brb, lol and gr8 on lines 1 to 3; line `number` (1-based)
-// replaced by `line` where one is given.
+// The window tests' dictionary: brb, lol and gr8 on lines 1 to 3, line `number` (1-based) replaced by `line`.
 inline QByteArray chatWith(int number, const QString& line, int count = LineCount)
 {
     QStringList first{"brb\tbe right back", "lol\tlaughing out loud", "gr8\tgreat"};
@@ -38,9 +34,6 @@ inline QByteArray chatWith(int number, const QString& line, int count = LineCoun
     return withFiller(first, count);
 }
 
-inline QByteArray chat(int count = LineCount)
-{
-    return chatWith(0, {}, count);
-}
+inline QByteArray chat(int count = LineCount) { return chatWith(0, {}, count); }
 
 } // namespace TestDictionary

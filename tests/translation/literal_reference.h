@@ -1,9 +1,8 @@
 #pragma once
 
-// The translation done literally, step by step: every dictionary line in turn, split at
-// TAB, compared with every item after lower-casing both sides, the output built by
-// appending and trimming item after item. Slow on purpose and sharing no code with the
-// engine, it is what tests, benchmarks and fuzzers measure the engine against.
+// The translation done literally: every line in turn, split at TAB, compared with every item,
+// both lower-cased, the output appended and trimmed item by item. Slow on purpose and sharing no
+// code with the engine, it is what tests, benchmarks and fuzzers measure the engine against.
 
 #include <QFile>
 #include <QStringDecoder>

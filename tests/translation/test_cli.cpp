@@ -48,12 +48,8 @@ TEST_F(CommandLineTranslator, NamesEveryFailureAndNeverReportsOneAsSuccess)
                                                                         "gr8 \tgreat", " b4\tbefore", "a b\tc", "abc\tdef\tghi"})
                                 + "zzz\tafter the last line\r\n");
     const QByteArray translated = "be right back laughing out loud\n";
-    const struct {
-        QString command;
-        int status;
-        QByteArray output;
-        QByteArray error; // contained in standard error; empty: standard error is empty
-    } cases[] = {
+    // error: contained in standard error; empty: standard error is empty.
+    const struct { QString command; int status; QByteArray output, error; } cases[] = {
         {"$T --dictionary $D in.txt - nothere.txt in.txt < in.txt", 74, translated.repeated(3),
          "verbolet-translate: nothere.txt: No such file or directory\n"},
         {"$T --dictionary $D --output out.txt in.txt && cat out.txt", 0, translated, ""},

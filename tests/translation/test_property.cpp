@@ -1,5 +1,4 @@
-// The window's translation and the byte stream against the literal procedure, on random
-// dictionaries and messages and on the shipped dictionary; and the bound on long items.
+// The engine and the byte stream against the literal procedure; and the bound on long items.
 
 #include "literal_reference.h"
 #include "dictionaryfiles.h"

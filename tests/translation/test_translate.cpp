@@ -20,12 +20,8 @@ QByteArray withLine17(const QByteArray& line, int count = TestDictionary::LineCo
 // Checked against the literal procedure too, so that a wrong expectation shows as well as a wrong engine.
 TEST(Translate, EdgeCases)
 {
-    const struct {
-        const char* name;
-        QStringList dictionary; // the first lines; filler follows
-        QString typed;          // the input box's text before Translate appends its space
-        QString expected;
-    } cases[] = {
+    // dictionary: the first lines, filler following; typed: the box's text before Translate appends its space.
+    const struct { const char* name; QStringList dictionary; QString typed, expected; } cases[] = {
         // Items are split at single spaces and joined with one.
         {"empty message", {brb}, "", ""},
         {"worked example", {brb, "lol\tlaughing out loud"}, "LOL  brb", "laughing out loud be right back"},
@@ -71,13 +67,7 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
     QFile::link(at + "gone", at + "dangling.dic");
     const QByteArray utf16Start("b\0r\0b\0\t\0", 8);
     using Kind = DictionaryFault::Kind;
-    const struct {
-        QString file;
-        QByteArray bytes; // null: the file is not written
-        Kind kind;
-        int line;
-        QString message;
-    } cases[] = {
+    const struct { QString file; QByteArray bytes; Kind kind; int line; QString message; } cases[] = { // bytes null: not written
         {"SMS.dic", withLine17("no tab", 100), Kind::NoTab, 17, "SMS.dic: line 17 has no TAB"},
         {"SMS.dic", TestDictionary::chat(1621) + "\r\n", Kind::NoTab, 1622, "SMS.dic: line 1622 is empty; every line needs a TAB"},
         {"SMS.dic", TestDictionary::chat(1621), Kind::TooFewLines, 1621, "SMS.dic: ends after line 1621; a dictionary needs 1622 lines"},
@@ -110,9 +100,8 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
     }
 }
 
-// The dictionary is read in blocks of 64 KiB. A line end may fall on either side of a block's
-// edge, and a CR LF may be split by it: neither may count as two line ends, nor move where
-// line 1622 ends.
+// The dictionary is read in blocks of 64 KiB: a line end on either side of a block's edge, or a
+// CR LF split by it, may neither count twice nor move where line 1622 ends.
 TEST(Translate, LineEndsOnAReadBlocksEdge)
 {
     constexpr qsizetype BlockEdge = 64 * 1024;

@@ -1,5 +1,4 @@
-// The notification-area icon: the record that add and remove hand the shell, and the main
-// window's procedures for it.
+// The notification-area icon as the main window adds, hides and removes it.
 #include "programwindow.h"
 
 #include <QSignalSpy>

@@ -10,10 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 
 namespace {
 
@@ -48,18 +45,6 @@ std::vector<Damage> strangeOrTruncated(const QString& relative, const QString& t
     return withCommonDamages([=] { return deliveredFile(relative); }, own);
 }
 
-// A socket bound at `path`; the descriptor stays open for the test's run.
-void bindSocket(const QString& path)
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    ASSERT_LT(std::size_t(name.size()), sizeof address.sun_path) << "the test folder's path is too long for a socket";
-    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << path.toStdString();
-}
-
 } // namespace
 
 void inflict(const Damage& damage, const QString& path)
@@ -69,7 +54,7 @@ void inflict(const Damage& damage, const QString& path)
     case Damage::Way::Absent: return;
     case Damage::Way::Folder: QDir().mkpath(path); return;
     case Damage::Way::Fifo: ::mkfifo(QFile::encodeName(path).constData(), 0600); return;
-    case Damage::Way::Socket: bindSocket(path); return;
+    case Damage::Way::Socket: ASSERT_TRUE(bindSocket(path)) << path.toStdString(); return;
     case Damage::Way::LinkLoop:
         QFile::link(path + ".loop", path);
         QFile::link(path, path + ".loop");

@@ -8,6 +8,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+
 // A file of the source tree, "data/OpenURL.cur"; empty where it cannot be read.
 inline QByteArray sourceFile(const QString& relative)
 {
@@ -23,6 +27,19 @@ inline QString writeFile(const QString& path, const QByteArray& content)
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(content);
     return path;
+}
+
+// A socket bound at `path`, left open for the test's run; false where it cannot be made.
+inline bool bindSocket(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (std::size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    return ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
 }
 
 // A program folder of a test's own, removed when the test ends.

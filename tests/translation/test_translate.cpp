@@ -63,6 +63,7 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
     QDir(folder.path()).mkdir("folder.dic");
     mkfifo(QFile::encodeName(at + "fifo.dic").constData(), 0600);
     QFile::link("/dev/zero", at + "device.dic");
+    ASSERT_TRUE(bindSocket(at + "socket.dic"));
     QFile::link(at + "loop.dic", at + "loop.dic");
     QFile::link(at + "gone", at + "dangling.dic");
     const QByteArray utf16Start("b\0r\0b\0\t\0", 8);
@@ -84,6 +85,7 @@ TEST(DictionaryFaults, NameTheFileTheLineAndTheFault)
         {"loop.dic", {}, Kind::Unreadable, 0, "loop.dic: its symbolic links form a loop"},
         {"fifo.dic", {}, Kind::Unreadable, 0, "fifo.dic: is not a regular file"}, // the window's kinds
         {"device.dic", {}, Kind::Unreadable, 0, "device.dic: is not a regular file"},
+        {"socket.dic", {}, Kind::Unreadable, 0, "socket.dic: is not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message.toStdString());

@@ -25,6 +25,7 @@ enum ExitStatus {
 
 const QString ProgramName = QStringLiteral("verbolet-translate");
 const QString StandardInputName = QStringLiteral("standard input");
+const QString StandardOutputName = QStringLiteral("standard output");
 
 void report(const QString& text)
 {
@@ -113,7 +114,7 @@ int run(const CommandLine& commandLine, const Descriptors::ClosedAtStart& closed
     const auto use = [&](Output& output) { return checking ? check(dictionary, output) : translateInputs(dictionary, inputs, output); };
     if (!commandLine.outputPath.isEmpty())
         return withOutputFile(commandLine, inputs, use);
-    Output standardOutput(Descriptors::StandardOutput, QStringLiteral("standard output"));
+    Output standardOutput(Descriptors::StandardOutput, StandardOutputName);
     return use(standardOutput);
 }
 
@@ -132,10 +133,10 @@ int main(int argc, char* argv[])
     const bool toStandardOutput = commandLine.outputPath.isEmpty() || commandLine.action == CommandLine::Action::Help
                                   || commandLine.action == CommandLine::Action::Version;
     if (closed.output && toStandardOutput) {
-        report(QStringLiteral("standard output: is closed"));
+        report(StandardOutputName + QStringLiteral(": is closed"));
         return InputOutputFailed;
     }
-    Output standardOutput(Descriptors::StandardOutput, QStringLiteral("standard output"));
+    Output standardOutput(Descriptors::StandardOutput, StandardOutputName);
     switch (commandLine.action) {
     case CommandLine::Action::Help:
         standardOutput.write(CommandLine::helpText().toStdString());

@@ -1,5 +1,6 @@
 #include "translation/bytetranslator.h"
 
+#include "translation/itemfilter.h"
 #include "translation/separators.h"
 #include "translation/textcase.h"
 #include "translation/textdecoding.h"
@@ -30,6 +31,12 @@ VERBOLET_HOT T choose(bool condition, T a, T b)
         const T mask = T(0) - T(condition);
         return (a & mask) | (b & ~mask);
     }
+}
+
+// The bits of a chunk's mask that stand for its first `count` bytes (all of them from 64 on).
+VERBOLET_HOT std::uint64_t bytesBefore(std::size_t count)
+{
+    return count < 64 ? (std::uint64_t(1) << count) - 1 : ~std::uint64_t(0);
 }
 
 } // namespace
@@ -157,53 +164,126 @@ bool ByteTranslator::skipByteOrderMark()
 }
 
 // Every item the bytes from `scanFrom` on complete. Text where items seldom match (most
-// plain text) is translated sparsely: a filter turns most words away with one branch that
-// the processor foresees, and unmatched items go out in runs straight from the input. Where
-// matches are frequent (chat), every item is looked up and written without a branch on
-// whether it matched. Each block takes the way the one before it called for.
+// plain text) is translated sparsely, where matches are frequent (chat) densely; each block
+// takes the way the one before it called for.
 void ByteTranslator::translateFrom(std::size_t scanFrom)
 {
-    m_matches = 0;
     const std::size_t blockSize = m_input.size() - scanFrom;
-    const std::size_t itemStart = m_sparse ? translateChunks<true>(scanFrom) : translateChunks<false>(scanFrom);
+    // Where the empty item has a text, every line end writes it: nothing goes out as it came.
+    const bool sparse = m_sparse && m_emptyItem->length == 0;
+    const std::size_t itemStart = sparse ? translateSparsely(scanFrom) : translateDensely(scanFrom);
     keepFrom(passLongItem(itemStart), itemStart);
     m_sparse = m_matches * 64 < blockSize;
 }
 
 // The separators of 64 bytes at a time are found as one mask, whose bits then give the items
-// one after another. Gives where the unfinished item starts.
-template <bool Sparse>
-std::size_t ByteTranslator::translateChunks(std::size_t scanFrom)
+// one after another; every item is looked up and written without a branch on whether it
+// matched. Gives where the unfinished item starts.
+std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
 {
     const char* const data = m_input.data();
     const std::size_t size = m_input.size();
     const bool lines = m_mode == Mode::Lines;
     KeyTable::ShortKeys keys = m_table.shortKeys();
-    keys.filtered = Sparse;
+    keys.filtered = false;
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
-        std::uint64_t separators = separatorMask(data + chunk, lines);
-        if (size - chunk < 64)
-            separators &= (std::uint64_t(1) << (size - chunk)) - 1;
-        if (m_passingItem && separators != 0) [[unlikely]] {
-            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
-            out = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
-            itemStart = at + 1;
-            separators &= separators - 1;
-        }
+        std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
+        passEndOfLongItem(out, chunk, separators, itemStart);
         for (; separators != 0; separators &= separators - 1) {
             const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
             const std::string_view item(data + itemStart, at - itemStart);
             itemStart = at + 1;
             if (data[at] == ' ')
-                endItem<Sparse>(out, keys, item);
+                endItem<false>(out, keys, item);
             else
-                endLine<Sparse>(out, keys, item, false);
+                endLine<false>(out, keys, item, false);
         }
     }
+    return finishChunks(out, itemStart);
+}
+
+// A first pass over each 64 bytes keeps, without a branch, only the items that may need more
+// than going out as they came (mayNeedAttention); those are translated one by one, and the
+// items between them go out in runs straight from the input, in text with few matches whole
+// lines and blocks at a time.
+std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
+{
+    const char* const data = m_input.data();
+    const std::size_t size = m_input.size();
+    const bool lines = m_mode == Mode::Lines;
+    const KeyTable::ShortKeys keys = m_table.shortKeys();
+    const std::uint8_t* const folded = m_table.foldedFilter();
+    Writer out = writer();
+    std::size_t itemStart = m_itemStart;
+    std::size_t passFrom = itemStart; // the items from here to the next one kept go out as they came
+    for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
+        std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
+        if (m_passingItem) [[unlikely]] {
+            passEndOfLongItem(out, chunk, separators, itemStart);
+            passFrom = itemStart;
+        }
+        std::size_t starts[64];
+        std::size_t ends[64];
+        std::size_t kept = 0;
+        for (; separators != 0; separators &= separators - 1) {
+            const int bit = std::countr_zero(separators);
+            const std::size_t at = chunk + std::size_t(bit);
+            // A CR before an LF is no part of the item; before a space it is, but then the item
+            // matches nothing, since no key holds a CR, and the first look may leave it off too.
+            const std::size_t length = at - itemStart - std::size_t(data[at - 1] == '\r');
+            starts[kept] = itemStart;
+            ends[kept] = at;
+            kept += std::size_t(ItemFilter::mayNeedAttention(data + itemStart, length, folded));
+            itemStart = at + 1;
+        }
+        for (std::size_t i = 0; i < kept; ++i) {
+            passItems(out, data + passFrom, data + starts[i]);
+            const std::string_view item(data + starts[i], ends[i] - starts[i]);
+            if (data[ends[i]] == ' ')
+                endItem<true>(out, keys, item);
+            else
+                endLine<true>(out, keys, item, false);
+            passFrom = ends[i] + 1;
+        }
+    }
+    passItems(out, data + passFrom, data + itemStart);
+    return finishChunks(out, itemStart);
+}
+
+// Items that match nothing, each followed by its separator, from `from` up to `to`: they go
+// out exactly as they came, as endItem and endLine would write them one by one.
+VERBOLET_HOT void ByteTranslator::passItems(Writer& out, const char* from, const char* to)
+{
+    if (from >= to)
+        return;
+    const char* const start = from - std::size_t(out.lineHasText); // with the space before the first
+    if (start != out.runEnd) {
+        flushRun(out);
+        out.runStart = start;
+    }
+    const bool lineGoesOn = to[-1] == ' '; // else the last item ended its line, and the run takes the line end
+    out.runEnd = to - std::size_t(lineGoesOn);
+    out.lineHasText = lineGoesOn;
+}
+
+// An item too long to match, partly written already, ends at the first separator.
+VERBOLET_HOT void ByteTranslator::passEndOfLongItem(Writer& out, std::size_t chunk, std::uint64_t& separators, std::size_t& itemStart)
+{
+    if (!m_passingItem || separators == 0) [[likely]]
+        return;
+    const char* const data = m_input.data();
+    const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+    out = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
+    itemStart = at + 1;
+    separators &= separators - 1;
+}
+
+std::size_t ByteTranslator::finishChunks(Writer& out, std::size_t itemStart)
+{
     if (itemStart != m_itemStart) // the line has begun unless the last separator was its LF
-        m_lineStarted = data[itemStart - 1] == ' ';
+        m_lineStarted = m_input.data()[itemStart - 1] == ' ';
     flushRun(out);
     keep(out);
     m_matches = out.matches;

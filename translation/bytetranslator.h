@@ -70,8 +70,11 @@ private:
     struct Writer;
 
     void translateFrom(std::size_t scanFrom);
-    template <bool Sparse>
-    std::size_t translateChunks(std::size_t scanFrom);
+    std::size_t translateDensely(std::size_t scanFrom);
+    std::size_t translateSparsely(std::size_t scanFrom);
+    std::size_t finishChunks(Writer& out, std::size_t itemStart);
+    VERBOLET_HOT void passEndOfLongItem(Writer& out, std::size_t chunk, std::uint64_t& separators, std::size_t& itemStart);
+    VERBOLET_HOT void passItems(Writer& out, const char* from, const char* to);
     template <bool Sparse>
     VERBOLET_HOT void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
     template <bool Sparse>

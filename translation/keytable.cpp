@@ -66,7 +66,17 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         std::fill(m_filter.begin(), m_filter.end(), 0);
         for (const std::uint64_t hash : m_hashes)
             m_filter[hash >> (64 - FilterBits + 6)] |= std::uint64_t(1) << (hash >> (64 - FilterBits) & 63);
+        fillFoldedFilter();
         return;
+    }
+}
+
+void KeyTable::fillFoldedFilter()
+{
+    m_foldedFilter[ItemFilter::indexOf(m_text.data(), 0)] = 1; // the empty item
+    for (std::size_t i = 1; i < m_pieces.size(); ++i) {
+        if (m_pieces[i].keyLength <= ItemFilter::FoldedBytes) // padding follows every key
+            m_foldedFilter[ItemFilter::indexOf(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength)] = 1;
     }
 }
 

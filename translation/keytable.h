@@ -1,5 +1,6 @@
 #pragma once
 
+#include "translation/itemfilter.h"
 #include "translation/keyhash.h"
 
 #include <bit>
@@ -101,6 +102,9 @@ public:
     // Whether any key may have the KeyHash `hash`: false for nearly every word that is no key.
     bool mayHave(std::uint64_t hash) const { return passes(m_filter.data(), hash); }
 
+    // The table of ItemFilter's first look at an item (see there).
+    const std::uint8_t* foldedFilter() const { return m_foldedFilter.data(); }
+
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
     const Piece* find(std::string_view key) const;
@@ -122,6 +126,7 @@ private:
     std::size_t secondSlot(std::uint64_t hash) const { return std::size_t(hash >> SecondShift) & m_mask; }
     bool place(std::size_t piece);
     bool hashesDistinct() const;
+    void fillFoldedFilter();
 
     std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
     std::size_t m_mask = 0;
@@ -131,6 +136,7 @@ private:
     std::vector<Piece> m_pieces; // noMatch(), then one piece for each key
     std::vector<std::uint64_t> m_hashes; // each piece's key's hash
     std::vector<std::uint64_t> m_filter = std::vector<std::uint64_t>(std::size_t(1) << (FilterBits - 6));
+    std::vector<std::uint8_t> m_foldedFilter = std::vector<std::uint8_t>(ItemFilter::TableSize);
     std::string m_text;          // keys and texts, then Padding zero bytes
     std::size_t m_longestKey = 0;
 };

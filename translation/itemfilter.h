@@ -1,0 +1,77 @@
+#pragma once
+
+#include "translation/keyhash.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#if defined(__x86_64__) || defined(_M_X64)
+#include <emmintrin.h>
+#define VERBOLET_ITEMFILTER_SSE2 1
+#endif
+
+// The first, branch-free look at an item in text where few items are keys: whether it may be
+// anything but a word that matches nothing and goes out as it came.
+//
+// It reads an item's first FoldedBytes bytes with each byte's 0x20 bit set, which a capital
+// and its small letter share, so that no item needs lower-casing to be looked at, and zero
+// bytes after them; their hash picks a byte of a table (KeyTable::foldedFilter), 1 where a key
+// of up to FoldedBytes bytes, folded the same way, has that hash, and for the empty item.
+// Bytes rather than bits: the first look reads one for every item.
+namespace ItemFilter {
+
+inline constexpr std::size_t FoldedBytes = 16;
+inline constexpr int IndexBits = 16;
+inline constexpr std::size_t TableSize = std::size_t(1) << IndexBits;
+
+inline constexpr std::uint64_t FoldBits = 0x2020202020202020ull;
+inline constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+
+// The first `length` (0 to FoldedBytes) bytes as two words, the bytes past them zero.
+struct Words final {
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+};
+
+inline constexpr auto KeptBytes = [] {
+    std::array<Words, FoldedBytes + 1> masks{};
+    for (std::size_t length = 0; length < masks.size(); ++length)
+        masks[length] = {KeyHash::firstBytes(length < 8 ? length : 8), KeyHash::firstBytes(length > 8 ? length - 8 : 0)};
+    return masks;
+}();
+
+constexpr std::size_t indexOf(std::uint64_t first, std::uint64_t second)
+{
+    return std::size_t((first * 0x9E3779B97F4A7C15ull ^ second * 0xC2B2AE3D27D4EB4Full) >> (64 - IndexBits));
+}
+
+// The table's index for `length` (up to FoldedBytes) bytes from `bytes`, 16 of them readable.
+inline std::size_t indexOf(const char* bytes, std::size_t length)
+{
+    return indexOf((KeyHash::word(bytes) | FoldBits) & KeptBytes[length].first,
+                   (KeyHash::word(bytes + 8) | FoldBits) & KeptBytes[length].second);
+}
+
+// True where the item is not plain ASCII, is longer than FoldedBytes, or has a byte of 1 in
+// `table`. Reads 16 bytes from `item`, whatever its length: padding follows every item.
+inline bool mayNeedAttention(const char* item, std::size_t length, const std::uint8_t* table)
+{
+    const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
+#ifdef VERBOLET_ITEMFILTER_SSE2
+    // The same as indexOf(item, kept), the folding and masking done on 16 bytes at once.
+    const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&KeptBytes[kept]));
+    const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(item));
+    const __m128i bytes = _mm_and_si128(_mm_or_si128(loaded, _mm_set1_epi8(0x20)), keep);
+    const std::uint64_t first = std::uint64_t(_mm_cvtsi128_si64(bytes));
+    const std::uint64_t second = std::uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(bytes, bytes)));
+    const std::uint64_t notPlain = std::uint64_t(_mm_movemask_epi8(bytes));
+#else
+    const std::uint64_t first = (KeyHash::word(item) | FoldBits) & KeptBytes[kept].first;
+    const std::uint64_t second = (KeyHash::word(item + 8) | FoldBits) & KeptBytes[kept].second;
+    const std::uint64_t notPlain = (first | second) & HighBits;
+#endif
+    return (table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
+}
+
+} // namespace ItemFilter

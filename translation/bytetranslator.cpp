@@ -275,12 +275,13 @@ VERBOLET_HOT void ByteTranslator::passEndOfLongItem(Writer& out, std::size_t chu
         return;
     const char* const data = m_input.data();
     const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
-    out = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
+    const Writer passed = passRest(out, std::string_view(data + itemStart, at - itemStart), data[at] == '\n', false);
+    out = passed; // through a copy, for out to stay in registers
     itemStart = at + 1;
     separators &= separators - 1;
 }
 
-std::size_t ByteTranslator::finishChunks(Writer& out, std::size_t itemStart)
+std::size_t ByteTranslator::finishChunks(Writer out, std::size_t itemStart)
 {
     if (itemStart != m_itemStart) // the line has begun unless the last separator was its LF
         m_lineStarted = m_input.data()[itemStart - 1] == ' ';
@@ -308,8 +309,7 @@ ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view res
     const bool crBefore = lineEnd && rest.ends_with('\r');
     rest.remove_suffix(crBefore);
     flushRun(out);
-    if (!out.hasRoomFor(rest.size()))
-        out = makeRoom(out, rest.size());
+    ensureRoom(out, rest.size());
     out.copy(rest.data(), rest.size());
     if (lineEnd)
         endLineAfterItems(out, crBefore, atEnd);
@@ -345,8 +345,7 @@ VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys
     const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
     if (length == 0)
         return;
-    if (!out.hasRoomFor(length)) [[unlikely]]
-        out = makeRoom(out, length);
+    ensureRoom(out, length);
     out.put(text, length, piece->leadingSpaces); // noMatch() has none
 }
 
@@ -354,8 +353,7 @@ VERBOLET_HOT void ByteTranslator::flushRun(Writer& out)
 {
     if (out.runLength() == 0)
         return;
-    if (!out.hasRoomFor(out.runLength())) [[unlikely]]
-        out = makeRoom(out, out.runLength());
+    ensureRoom(out, out.runLength());
     out.copy(out.runStart, out.runLength());
     out.runStart = out.runEnd = nullptr;
 }
@@ -382,12 +380,10 @@ VERBOLET_HOT void ByteTranslator::endLineAfterItems(Writer& out, bool crBefore, 
 {
     flushRun(out);
     if (m_emptyItem->length > 0) {
-        if (!out.hasRoomFor(m_emptyItem->length))
-            out = makeRoom(out, m_emptyItem->length);
+        ensureRoom(out, m_emptyItem->length);
         out.put(m_emptyItem->text, m_emptyItem->length, m_emptyItem->leadingSpaces);
     }
-    if (!out.hasRoomFor(2))
-        out = makeRoom(out, 2);
+    ensureRoom(out, 2);
     const std::string_view lineEnd = std::string_view("\r\n").substr(crBefore ? 0 : 1, std::size_t(crBefore) + !atEnd);
     std::memcpy(out.at, lineEnd.data(), lineEnd.size());
     out.at += lineEnd.size();
@@ -407,8 +403,7 @@ std::size_t ByteTranslator::passLongItem(std::size_t itemStart)
     if (rest.empty())
         return itemStart;
     Writer out = writer();
-    if (!out.hasRoomFor(rest.size()))
-        out = makeRoom(out, rest.size());
+    ensureRoom(out, rest.size());
     if (m_passingItem)
         out.copy(rest.data(), rest.size());
     else
@@ -498,6 +493,16 @@ void ByteTranslator::keep(Writer out)
 {
     m_output.resize(std::size_t(out.at - m_output.data()));
     m_lineHasText = out.lineHasText;
+}
+
+// Room for `length` bytes and a block copy's reach. A writer that the hot loop keeps in
+// registers must never have its address taken, so the one that makeRoom gives is copied in.
+VERBOLET_HOT void ByteTranslator::ensureRoom(Writer& out, std::size_t length)
+{
+    if (out.hasRoomFor(length)) [[likely]]
+        return;
+    const Writer moved = makeRoom(out, length);
+    out = moved;
 }
 
 // Hands the output over where a handler takes it, and makes the buffer large enough for a

@@ -72,7 +72,7 @@ private:
     void translateFrom(std::size_t scanFrom);
     std::size_t translateDensely(std::size_t scanFrom);
     std::size_t translateSparsely(std::size_t scanFrom);
-    std::size_t finishChunks(Writer& out, std::size_t itemStart);
+    std::size_t finishChunks(Writer out, std::size_t itemStart);
     VERBOLET_HOT void passEndOfLongItem(Writer& out, std::size_t chunk, std::uint64_t& separators, std::size_t& itemStart);
     VERBOLET_HOT void passItems(Writer& out, const char* from, const char* to);
     template <bool Sparse>
@@ -90,6 +90,7 @@ private:
     bool skipByteOrderMark();
     Writer writer();
     void keep(Writer out);
+    VERBOLET_HOT void ensureRoom(Writer& out, std::size_t length);
     Writer makeRoom(Writer out, std::size_t length);
 
     const KeyTable::Piece* matchThroughText(std::string_view item) const;

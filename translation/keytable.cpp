@@ -67,6 +67,8 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         for (const std::uint64_t hash : m_hashes)
             m_filter[hash >> (64 - FilterBits + 6)] |= std::uint64_t(1) << (hash >> (64 - FilterBits) & 63);
         fillFoldedFilter();
+        for (const std::uint16_t piece : m_slots)
+            m_slotTags.push_back(m_pieces[piece].tag);
         return;
     }
 }

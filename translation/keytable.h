@@ -19,10 +19,11 @@
 //
 // Behind it, cuckoo hashing: every key sits in one of two slots that its hash names, so a
 // look-up reads both and compares both, with no loop and no branch on which it is. A
-// slot holds the number of a piece. A key of up to ShortKeyMax bytes is settled by one word
-// that its piece holds, its tag: the key's bytes, zero bytes after them, and its length in
-// the top byte. A longer key is settled by its whole hash, kept beside the pieces (no two
-// keys share a hash), and then its bytes. The slots (two bytes each) stay in the nearest cache.
+// slot holds the number of a piece. A key of up to ShortKeyMax bytes is settled by one word,
+// its tag: the key's bytes, zero bytes after them, and its length in the top byte, kept
+// beside each slot so that a look-up compares it before it reads any piece. A longer key is
+// settled by its whole hash, kept beside the pieces (no two keys share a hash), and then its
+// bytes.
 class KeyTable final {
 public:
     // Readable bytes after every piece's text and every key.
@@ -65,6 +66,7 @@ public:
     struct ShortKeys final {
         const std::uint64_t* filter = nullptr;
         const std::uint16_t* slotPieces = nullptr;
+        const std::uint64_t* slotTags = nullptr;
         const Piece* pieces = nullptr;
         std::uint64_t seed = 0;
         int shift = 0;
@@ -81,13 +83,11 @@ public:
             const std::uint64_t hash = KeyHash::mix(seed, tag);
             if (filtered && !passes(filter, hash))
                 return pieces;
-            const Piece& first = pieces[slotPieces[hash >> shift]];
-            const Piece& second = pieces[slotPieces[(hash >> SecondShift) & mask]];
-            const std::uintptr_t inFirst = std::uintptr_t(0) - std::uintptr_t(first.tag == tag);
-            const std::uintptr_t inSecond = std::uintptr_t(0) - std::uintptr_t(second.tag == tag);
-            return reinterpret_cast<const Piece*>((reinterpret_cast<std::uintptr_t>(&first) & inFirst)
-                                                  | (reinterpret_cast<std::uintptr_t>(&second) & inSecond)
-                                                  | (reinterpret_cast<std::uintptr_t>(pieces) & ~(inFirst | inSecond)));
+            const std::size_t first = std::size_t(hash >> shift);
+            const std::size_t second = std::size_t(hash >> SecondShift) & mask;
+            const std::size_t inFirst = slotPieces[first] & (std::size_t(0) - std::size_t(slotTags[first] == tag));
+            const std::size_t inSecond = slotPieces[second] & (std::size_t(0) - std::size_t(slotTags[second] == tag));
+            return pieces + (inFirst | inSecond); // a key is in one slot at most; noMatch() is piece 0
         }
     };
 
@@ -97,7 +97,7 @@ public:
         return (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) != 0;
     }
 
-    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_slotTags.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
 
     // Whether any key may have the KeyHash `hash`: false for nearly every word that is no key.
     bool mayHave(std::uint64_t hash) const { return passes(m_filter.data(), hash); }
@@ -129,6 +129,7 @@ private:
     void fillFoldedFilter();
 
     std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
+    std::vector<std::uint64_t> m_slotTags; // the tag of each slot's piece, read without the piece
     std::size_t m_mask = 0;
     std::uint64_t m_seed = KeyHash::Start;
     int m_bits = 0;

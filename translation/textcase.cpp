@@ -4,16 +4,28 @@ namespace TextCase {
 
 QString lower(QStringView text)
 {
+    QString scratch;
+    const QStringView lowered = lower(text, scratch);
+    return lowered.data() == text.data() ? text.toString() : scratch;
+}
+
+QStringView lower(QStringView text, QString& scratch)
+{
+    bool hasUpper = false;
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return text.toString().toLower();
+        if (c.unicode() >= 0x80) {
+            scratch = text.toString().toLower();
+            return scratch;
+        }
+        hasUpper |= c >= u'A' && c <= u'Z';
     }
-    QString lowered = text.toString();
-    for (QChar& c : lowered) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return lowered;
+    if (!hasUpper)
+        return text;
+    scratch.resize(text.size());
+    QChar* out = scratch.data();
+    for (const QChar c : text)
+        *out++ = c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+    return scratch;
 }
 
 } // namespace TextCase

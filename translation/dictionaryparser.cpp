@@ -2,51 +2,43 @@
 
 #include "translation/dictionaryformat.h"
 
-#include <optional>
-
 namespace DictionaryParser {
-
-namespace {
-
-constexpr QChar Tab = u'\t';
-
-bool isLineEnd(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
-
-std::optional<DictionaryEntry> parseLine(QStringView line)
-{
-    const qsizetype firstTab = line.indexOf(Tab);
-    if (firstTab < 0)
-        return std::nullopt;
-    const QStringView rest = line.sliced(firstTab + 1);
-    const qsizetype secondTab = rest.indexOf(Tab);
-    return DictionaryEntry{line.first(firstTab).toString(),
-                           (secondTab < 0 ? rest : rest.first(secondTab)).toString(),
-                           int(line.count(Tab)) + 1};
-}
-
-} // namespace
 
 std::variant<std::vector<DictionaryEntry>, DictionaryFault> parse(QStringView text, const QString& path)
 {
     std::vector<DictionaryEntry> entries;
     entries.reserve(DictionaryFormat::LineCount);
+    const char16_t* const chars = text.utf16();
+    const qsizetype size = text.size();
     qsizetype pos = 0;
-    while (int(entries.size()) < DictionaryFormat::LineCount && pos < text.size()) {
+    while (int(entries.size()) < DictionaryFormat::LineCount && pos < size) {
+        // One pass over the line finds its end, its first two TABs and how many there are.
+        qsizetype firstTab = -1;
+        qsizetype secondTab = -1;
+        int tabs = 0;
         qsizetype end = pos;
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
-        const QStringView line = text.sliced(pos, end - pos);
-        auto entry = parseLine(line);
-        if (!entry)
-            return DictionaryFault::noTab(path, int(entries.size()) + 1, line.isEmpty());
-        entries.push_back(std::move(*entry));
+        for (; end < size; ++end) {
+            const char16_t c = chars[end];
+            if (c > u'\r') // past TAB, LF and CR: nearly every character
+                continue;
+            if (c == u'\r' || c == u'\n')
+                break;
+            if (c == u'\t') {
+                if (tabs == 0)
+                    firstTab = end;
+                else if (tabs == 1)
+                    secondTab = end;
+                ++tabs;
+            }
+        }
+        if (tabs == 0)
+            return DictionaryFault::noTab(path, int(entries.size()) + 1, end == pos);
+        const qsizetype expansionEnd = tabs == 1 ? end : secondTab;
+        entries.push_back({text.sliced(pos, firstTab - pos), text.sliced(firstTab + 1, expansionEnd - firstTab - 1), tabs + 1});
 
         pos = end;
-        if (pos < text.size())
-            pos += text.sliced(pos).startsWith(u"\r\n") ? 2 : 1;
+        if (pos < size)
+            pos += chars[pos] == u'\r' && pos + 1 < size && chars[pos + 1] == u'\n' ? 2 : 1;
     }
     if (int(entries.size()) < DictionaryFormat::LineCount)
         return DictionaryFault::tooFewLines(path, int(entries.size()));

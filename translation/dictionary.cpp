@@ -7,10 +7,13 @@
 
 namespace {
 
+// Deliberately never destroyed: freeing the cached indexes piece by piece at exit is work for
+// nothing, since the memory goes back to the system with the process, and for a short run of
+// verbolet-translate it was a noticeable part of the whole.
 DictionaryCache& recentDictionaries()
 {
-    static DictionaryCache cache;
-    return cache;
+    static DictionaryCache* const cache = new DictionaryCache;
+    return *cache;
 }
 
 std::variant<std::shared_ptr<const DictionaryIndex>, DictionaryFault> indexOf(const QByteArray& bytes,

@@ -15,7 +15,7 @@ QString lower(QStringView text);
 // The same without a copy where none is needed: `text` itself when it is ASCII and has no A
 // to Z, otherwise the lower-cased text, written to `scratch` (whose capacity is reused, so
 // lower-casing many short texts in turn allocates next to nothing). The view lasts until
-// `scratch` is changed.
+// `scratch` is changed; `text` must not view `scratch`.
 QStringView lower(QStringView text, QString& scratch);
 
 // The ASCII part of the rule for each of eight ASCII bytes (all below 0x80) packed in one

@@ -52,6 +52,35 @@ TEST(DictionaryIndex, KeysNextLinesAndChains)
     }
 }
 
+// Lines are split at their TABs, which are found four characters at a time: TABs at every
+// place among those four, other control characters and characters from U+8000 up beside them.
+TEST(DictionaryIndex, EntriesAreTheLinesSplitAtTabs)
+{
+    const struct { QString line, abbreviation, expansion; int fieldCount; } cases[] = {
+        {"\tx", "", "x", 2},
+        {"a\tx", "a", "x", 2},
+        {"ab\tx", "ab", "x", 2},
+        {"abc\txyz", "abc", "xyz", 2},
+        {"abcd\twxyz\t", "abcd", "wxyz", 3},
+        {"abcdefg\t\t\t", "abcdefg", "", 4},
+        {"a\tb\tc\td\te", "a", "b", 5},
+        {QString::fromUtf8("\x01\x0b\x0c\x00\tv\x0e\x1f", 8), QString::fromUtf8("\x01\x0b\x0c\x00", 4), "v\x0e\x1f", 2},
+        {QStringLiteral("\uFFFD\u9999\t\uFFFF\u8000\t"), QStringLiteral("\uFFFD\u9999"), QStringLiteral("\uFFFF\u8000"), 3},
+    };
+    QStringList lines;
+    for (const auto& c : cases)
+        lines << c.line;
+    const TempFolder folder;
+    const Dictionary dictionary = loadOrFail(folder.write("SMS.dic", TestDictionary::withFiller(lines)));
+    for (int line = 0; line < int(lines.size()); ++line) {
+        SCOPED_TRACE(testing::Message() << "line " << line + 1);
+        const DictionaryEntry& entry = dictionary.entries()[std::size_t(line)];
+        EXPECT_EQ(entry.abbreviation.toString(), cases[line].abbreviation);
+        EXPECT_EQ(entry.expansion.toString(), cases[line].expansion);
+        EXPECT_EQ(entry.fieldCount, cases[line].fieldCount);
+    }
+}
+
 namespace {
 
 std::string twoChunks(std::uint64_t first, std::uint64_t second)

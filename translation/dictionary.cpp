@@ -7,9 +7,9 @@
 
 namespace {
 
-// Deliberately never destroyed: freeing the cached indexes piece by piece at exit is work for
-// nothing, since the memory goes back to the system with the process, and for a short run of
-// verbolet-translate it was a noticeable part of the whole.
+// Deliberately never destroyed: destroying it at exit would free every cached index piece by
+// piece, work for nothing since the process's memory goes back to the system anyway, and for a
+// short run of verbolet-translate a noticeable part of the whole.
 DictionaryCache& recentDictionaries()
 {
     static DictionaryCache* const cache = new DictionaryCache;

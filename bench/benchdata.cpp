@@ -39,7 +39,7 @@ BenchData::BenchData()
     const auto loaded = Dictionary::load(m_dictionaryPath);
     for (const DictionaryEntry& entry : std::get<Dictionary>(loaded).entries()) {
         if (!entry.abbreviation.isEmpty() && !entry.abbreviation.contains(u' '))
-            m_vocabulary << entry.abbreviation;
+            m_vocabulary << entry.abbreviation.toString();
     }
 }
 

@@ -7,10 +7,13 @@
 
 namespace {
 
+// Deliberately never destroyed: destroying it at exit would free every cached index piece by
+// piece, work for nothing since the process's memory goes back to the system anyway, and for a
+// short run of verbolet-translate a noticeable part of the whole.
 DictionaryCache& recentDictionaries()
 {
-    static DictionaryCache cache;
-    return cache;
+    static DictionaryCache* const cache = new DictionaryCache;
+    return *cache;
 }
 
 std::variant<std::shared_ptr<const DictionaryIndex>, DictionaryFault> indexOf(const QByteArray& bytes,

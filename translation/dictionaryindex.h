@@ -5,7 +5,9 @@
 #include "translation/textdecoding.h"
 
 #include <QString>
+#include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // The dictionary's entries with every chain worked out in advance.
@@ -24,13 +26,16 @@ public:
         int finalLine = 0;
     };
 
-    // `decoding`: how the entries' text was read (its text itself is not kept).
-    DictionaryIndex(std::vector<DictionaryEntry> entries, TextDecoding::DictionaryText decoding = {});
+    // `entries`: views into `decoding.text`, which the index takes over and keeps for them
+    // (decoding() then has no text).
+    DictionaryIndex(std::vector<DictionaryEntry> entries, TextDecoding::DictionaryText decoding);
+    DictionaryIndex(const DictionaryIndex&) = delete; // entries and keys view the index's own text
+    DictionaryIndex& operator=(const DictionaryIndex&) = delete;
 
     const std::vector<DictionaryEntry>& entries() const { return m_entries; }
 
     // The abbreviation of `line` (0-based) as TextCase::lower gives it.
-    const QString& key(int line) const { return m_keys[std::size_t(line)]; }
+    QStringView key(int line) const { return m_keys[std::size_t(line)]; }
 
     // The first line after `line` whose abbreviation matches the expansion `line` writes, or -1.
     int nextLine(int line) const { return m_nextLine[std::size_t(line)]; }
@@ -39,15 +44,17 @@ public:
     const std::vector<Chain>& chains() const { return m_chains; }
 
     // Each key in UTF-8, to the expansion an item matching it ends as.
-    const KeyTable& table() const { return m_table; }
+    const KeyTable& table() const { return *m_table; }
 
     const TextDecoding::DictionaryText& decoding() const { return m_decoding; }
 
 private:
+    QString m_text;        // what the entries view
+    QString m_loweredKeys; // the keys that lower-casing changes; the others view m_text
     std::vector<DictionaryEntry> m_entries;
-    std::vector<QString> m_keys;
+    std::vector<QStringView> m_keys;
     std::vector<int> m_nextLine;
     std::vector<Chain> m_chains;
-    KeyTable m_table;
+    std::optional<KeyTable> m_table; // always there once constructed: built last, from the chains
     TextDecoding::DictionaryText m_decoding;
 };

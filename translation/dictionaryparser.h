@@ -13,8 +13,9 @@
 namespace DictionaryParser {
 
 // Lines end at CR LF, a lone CR or a lone LF; each of the first 1622 lines is split at its
-// TABs with nothing trimmed. Faults name `path` and, like a translation reading the file
-// line by line, the first line that fails.
+// TABs with nothing trimmed. The entries are views into `text`, which must outlive them.
+// Faults name `path` and, like a translation reading the file line by line, the first line
+// that fails.
 std::variant<std::vector<DictionaryEntry>, DictionaryFault> parse(QStringView text, const QString& path);
 
 } // namespace DictionaryParser

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -19,15 +20,32 @@ namespace {
 
 constexpr qint64 BlockSize = 64 * 1024;
 
-// Whether any of the eight bytes at `bytes` is a CR or an LF.
-bool holdsLineEnd(const char* bytes)
+// Eight bytes side by side in one word, worked on at once.
+constexpr std::uint64_t Ones = 0x0101010101010101;
+constexpr std::uint64_t HighBits = Ones * 0x80;
+constexpr bool Little = std::endian::native == std::endian::little;
+static_assert(Little || std::endian::native == std::endian::big);
+constexpr std::uint64_t FirstByteHighBit = Little ? 0x80 : std::uint64_t(0x80) << 56; // of the byte first in memory
+constexpr std::uint64_t LastByteHighBit = Little ? std::uint64_t(0x80) << 56 : 0x80;
+
+// 0x80 in each of the bytes of `word` that is `byte`, and nothing else: exact, no carry
+// reaching from one byte into the next.
+constexpr std::uint64_t bytesEqualTo(std::uint64_t word, char byte)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101;
-    constexpr std::uint64_t highBits = 0x8080808080808080;
-    const auto hasZeroByte = [](std::uint64_t v) { return ((v - ones) & ~v & highBits) != 0; };
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
-    return hasZeroByte(word ^ (ones * '\r')) || hasZeroByte(word ^ (ones * '\n'));
+    const std::uint64_t x = word ^ (Ones * static_cast<unsigned char>(byte)); // zero where equal
+    return ~(((x & ~HighBits) + ~HighBits) | x) & HighBits;
+}
+
+// The marks of bytesEqualTo moved each onto the byte after it in memory.
+constexpr std::uint64_t ontoNextByte(std::uint64_t marks)
+{
+    return Little ? marks << 8 : marks >> 8;
+}
+
+// How many bytes are marked: the marks as ones, summed into the top byte by one multiplication.
+constexpr int countMarks(std::uint64_t marks)
+{
+    return int(((marks >> 7) * Ones) >> 56);
 }
 
 // Counts line ends (CR LF, a lone CR, a lone LF) across the blocks of a file.
@@ -42,10 +60,21 @@ public:
         bool afterCr = m_afterCr;
         std::optional<qsizetype> found;
         for (qsizetype i = from; i < bytes.size();) {
-            if (i + 8 <= bytes.size() && !holdsLineEnd(bytes.data() + i)) {
-                afterCr = false;
-                i += 8;
-                continue;
+            // Eight bytes at once: every CR is a line end, and every LF but one right after a
+            // CR. Byte by byte only where the last line end may be among them.
+            if (i + 8 <= bytes.size()) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, bytes.data() + i, sizeof word);
+                const std::uint64_t crs = bytesEqualTo(word, '\r');
+                const std::uint64_t lfs = bytesEqualTo(word, '\n');
+                const std::uint64_t afterCrs = ontoNextByte(crs) | (afterCr ? FirstByteHighBit : 0);
+                const int ends = countMarks(crs) + countMarks(lfs & ~afterCrs);
+                if (lineEnds + ends < DictionaryFormat::LineCount) {
+                    lineEnds += ends;
+                    afterCr = (crs & LastByteHighBit) != 0;
+                    i += 8;
+                    continue;
+                }
             }
             const char c = bytes[i++];
             if (c != '\r' && c != '\n') {

@@ -20,7 +20,12 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
     : m_pieces(1)
 {
     // The text first, whole, so that the pieces can point into it.
+    std::size_t textSize = Padding;
+    for (const auto& [key, text] : keysAndTexts)
+        textSize += key.size() + text.size();
+    m_text.reserve(textSize);
     std::vector<std::pair<std::size_t, std::size_t>> offsets;
+    offsets.reserve(keysAndTexts.size());
     for (const auto& [key, text] : keysAndTexts) {
         offsets.emplace_back(m_text.size(), m_text.size() + key.size());
         m_text += key;
@@ -32,6 +37,8 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
     if (keysAndTexts.size() >= UINT16_MAX)
         throw std::length_error("too many keys for the look-up table");
 
+    m_pieces.reserve(keysAndTexts.size() + 1);
+    m_hashes.reserve(keysAndTexts.size() + 1);
     for (std::size_t i = 0; i < keysAndTexts.size(); ++i) {
         const auto& [key, text] = keysAndTexts[i];
         const std::size_t kept = text.find_last_not_of(' ') + 1; // 0 when only spaces
@@ -56,19 +63,17 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         m_hashes.assign(1, 0);
         for (std::size_t i = 1; i < m_pieces.size(); ++i)
             m_hashes.push_back(KeyHash::of(std::string_view(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength), m_seed));
-        if (!hashesDistinct())
-            continue;
         std::size_t piece = 1;
         while (piece < m_pieces.size() && place(piece))
             ++piece;
-        if (piece < m_pieces.size())
+        if (piece < m_pieces.size() || !hashesDistinct())
             continue;
         std::fill(m_filter.begin(), m_filter.end(), 0);
         for (const std::uint64_t hash : m_hashes)
             m_filter[hash >> (64 - FilterBits + 6)] |= std::uint64_t(1) << (hash >> (64 - FilterBits) & 63);
         fillFoldedFilter();
-        for (const std::uint16_t piece : m_slots)
-            m_slotTags.push_back(m_pieces[piece].tag);
+        for (const std::uint16_t slotPiece : m_slots)
+            m_slotTags.push_back(m_pieces[slotPiece].tag);
         return;
     }
 }
@@ -82,11 +87,19 @@ void KeyTable::fillFoldedFilter()
     }
 }
 
+// Once every piece is placed: two keys with one hash have the same two slots, so they can
+// both be placed only as one in each. Comparing each key's hash with that of the piece in its
+// other slot therefore finds every shared hash, with no copy and no sort.
 bool KeyTable::hashesDistinct() const
 {
-    std::vector<std::uint64_t> sorted(m_hashes.begin() + 1, m_hashes.end());
-    std::sort(sorted.begin(), sorted.end());
-    return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+    for (std::size_t piece = 1; piece < m_pieces.size(); ++piece) {
+        const std::uint64_t hash = m_hashes[piece];
+        const std::size_t first = m_slots[firstSlot(hash)];
+        const std::size_t other = first == piece ? m_slots[secondSlot(hash)] : first;
+        if (other != 0 && other != piece && m_hashes[other] == hash)
+            return false;
+    }
+    return true;
 }
 
 // Puts a piece into one of its key's two slots, moving the pieces in its way to their other

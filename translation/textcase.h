@@ -12,6 +12,12 @@ namespace TextCase {
 // `text` lower-cased exactly as QString::toLower does it, with a short cut for ASCII.
 QString lower(QStringView text);
 
+// The same without a copy where none is needed: `text` itself when it is ASCII and has no A
+// to Z, otherwise the lower-cased text, written to `scratch` (whose capacity is reused, so
+// lower-casing many short texts in turn allocates next to nothing). The view lasts until
+// `scratch` is changed; `text` must not view `scratch`.
+QStringView lower(QStringView text, QString& scratch);
+
 // The ASCII part of the rule for each of eight ASCII bytes (all below 0x80) packed in one
 // word: A to Z become a to z, everything else stays.
 constexpr std::uint64_t lowerAsciiBytes(std::uint64_t bytes)

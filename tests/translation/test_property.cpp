@@ -150,7 +150,7 @@ TEST(ItemFilter, TurnsAwayNoItemThatMatchesAndMostThatDoNot)
         const Dictionary dictionary = loadOrFail(path);
         const KeyTable& table = dictionary.index().table();
         for (const DictionaryIndex::Chain& chain : dictionary.index().chains()) {
-            const QString key = dictionary.index().key(chain.firstLine);
+            const QString key = dictionary.index().key(chain.firstLine).toString();
             QString mixed = key;
             for (QChar& c : mixed)
                 c = random.chance(50) ? c.toUpper() : c;

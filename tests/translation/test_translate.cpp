@@ -127,3 +127,32 @@ TEST(Translate, LineEndsOnAReadBlocksEdge)
         }
     }
 }
+
+// Line ends are counted eight bytes at a time: mixed line ends, at every place in those eight
+// bytes (a CR LF split between two of them among them), may neither count twice nor be missed.
+TEST(Translate, MixedLineEndsAtEveryAlignment)
+{
+    const TempFolder folder;
+    const struct { const char* name; QList<QByteArray> ends; } cases[] = {
+        {"CR LF, LF, CR", {"\r\n", "\n", "\r"}},
+        {"CR, CR LF", {"\r", "\r\n"}},
+        {"LF, CR", {"\n", "\r"}},
+        {"CR LF, CR, CR, LF, LF", {"\r\n", "\r", "\r", "\n", "\n"}},
+    };
+    for (const auto& c : cases) {
+        for (int pad = 0; pad < 8; ++pad) {
+            SCOPED_TRACE(testing::Message() << c.name << ", line 1 padded by " << pad);
+            QByteArray bytes = "pad\t" + QByteArray(pad, 'x') + c.ends[0];
+            for (int number = 2; number <= 1622; ++number) {
+                const QByteArray line = number == 1622 ? QByteArray("last\tfinal") : "l" + QByteArray::number(number) + "\tx";
+                bytes += line + c.ends[number % c.ends.size()];
+            }
+            const QString path = folder.write("SMS.dic", bytes + "after\tignored\r\n");
+            const QString expected = LiteralReference::translateFile(path, "last after l1621 ");
+            ASSERT_EQ(expected, u"final after x");
+            const Dictionary dictionary = loadOrFail(path);
+            EXPECT_EQ(translate(dictionary, u"last after l1621 "), expected);
+            EXPECT_TRUE(dictionary.hasLinesAfterLast());
+        }
+    }
+}

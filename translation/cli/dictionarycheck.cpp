@@ -9,9 +9,14 @@ namespace DictionaryCheck {
 
 namespace {
 
-QString quoted(const QString& text)
+QString quoted(QStringView text)
 {
-    return u'"' + text + u'"';
+    QString result;
+    result.reserve(text.size() + 2);
+    result += u'"';
+    result += text;
+    result += u'"';
+    return result;
 }
 
 // Every message is filled in one arg() call, so a '%' in a dictionary's text is never taken
@@ -43,9 +48,10 @@ void checkRepeats(const DictionaryIndex& index, Findings& findings)
 {
     QHash<QString, int> firstLineOfKey;
     for (int line = 0; line < int(index.entries().size()); ++line) {
-        const auto first = firstLineOfKey.constFind(index.key(line));
+        const QString key = index.key(line).toString();
+        const auto first = firstLineOfKey.constFind(key);
         if (first == firstLineOfKey.constEnd()) {
-            firstLineOfKey.insert(index.key(line), line);
+            firstLineOfKey.insert(key, line);
             continue;
         }
         findings.emplace(line + 1, QStringLiteral("the abbreviation %1 repeats that of line %2 (case ignored), "

@@ -103,9 +103,11 @@ bool KeyTable::hashesDistinct() const
 }
 
 // Puts a piece into one of its key's two slots, moving the pieces in its way to their other
-// slots; false when that goes round in circles.
+// slots; false when that goes round in circles. A piece moved out goes on to its other slot,
+// never back to the one it was moved out of.
 bool KeyTable::place(std::size_t piece)
 {
+    std::size_t left = SIZE_MAX; // the slot the piece in hand was moved out of
     for (int moves = 0; moves < 500; ++moves) {
         const std::uint64_t hash = m_hashes[piece];
         const std::size_t first = firstSlot(hash);
@@ -116,8 +118,8 @@ bool KeyTable::place(std::size_t piece)
                 return true;
             }
         }
-        const std::size_t evicted = moves % 2 == 0 ? first : second;
-        piece = std::exchange(m_slots[evicted], std::uint16_t(piece));
+        left = left == first ? second : first;
+        piece = std::exchange(m_slots[left], std::uint16_t(piece));
     }
     return false;
 }

@@ -232,7 +232,7 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
             const std::size_t at = chunk + std::size_t(bit);
             // A CR before an LF is no part of the item; before a space it is, but then the item
             // matches nothing, since no key holds a CR, and the first look may leave it off too.
-            const std::size_t length = at - itemStart - std::size_t(data[at - 1] == '\r');
+            const std::size_t length = at - itemStart - std::size_t((data + at)[-1] == '\r'); // at 0, the padding
             starts[kept] = itemStart;
             ends[kept] = at;
             kept += std::size_t(ItemFilter::mayNeedAttention(data + itemStart, length, folded));

@@ -55,23 +55,30 @@ inline std::size_t indexOf(const char* bytes, std::size_t length)
 
 // True where the item is not plain ASCII, is longer than FoldedBytes, or has a byte of 1 in
 // `table`. Reads 16 bytes from `item`, whatever its length: padding follows every item.
-inline bool mayNeedAttention(const char* item, std::size_t length, const std::uint8_t* table)
+inline bool mayNeedAttentionPortably(const char* item, std::size_t length, const std::uint8_t* table)
 {
     const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
+    const std::uint64_t first = (KeyHash::word(item) | FoldBits) & KeptBytes[kept].first;
+    const std::uint64_t second = (KeyHash::word(item + 8) | FoldBits) & KeptBytes[kept].second;
+    const std::uint64_t notPlain = (first | second) & HighBits;
+    return (table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
+}
+
+// The same, the folding and masking done on 16 bytes at once where the processor can.
+inline bool mayNeedAttention(const char* item, std::size_t length, const std::uint8_t* table)
+{
 #ifdef VERBOLET_ITEMFILTER_SSE2
-    // The same as indexOf(item, kept), the folding and masking done on 16 bytes at once.
+    const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
     const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&KeptBytes[kept]));
     const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(item));
     const __m128i bytes = _mm_and_si128(_mm_or_si128(loaded, _mm_set1_epi8(0x20)), keep);
     const std::uint64_t first = std::uint64_t(_mm_cvtsi128_si64(bytes));
     const std::uint64_t second = std::uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(bytes, bytes)));
     const std::uint64_t notPlain = std::uint64_t(_mm_movemask_epi8(bytes));
-#else
-    const std::uint64_t first = (KeyHash::word(item) | FoldBits) & KeptBytes[kept].first;
-    const std::uint64_t second = (KeyHash::word(item + 8) | FoldBits) & KeptBytes[kept].second;
-    const std::uint64_t notPlain = (first | second) & HighBits;
-#endif
     return (table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
+#else
+    return mayNeedAttentionPortably(item, length, table);
+#endif
 }
 
 } // namespace ItemFilter

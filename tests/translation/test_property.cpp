@@ -139,9 +139,13 @@ TEST(Property, OnTheShippedDictionaryEngineEqualsTheLiteralProcedure)
 // The first look at an item may let a word through that is no key, but never one that is.
 TEST(ItemFilter, TurnsAwayNoItemThatMatchesAndMostThatDoNot)
 {
+    // Both ways of looking, which must agree.
     const auto attended = [](const KeyTable& table, const QByteArray& item) {
         const QByteArray padded = item + QByteArray(16, 'x'); // whatever follows an item
-        return ItemFilter::mayNeedAttention(padded.constData(), std::size_t(item.size()), table.foldedFilter());
+        const bool portably = ItemFilter::mayNeedAttentionPortably(padded.constData(), std::size_t(item.size()), table.foldedFilter());
+        EXPECT_EQ(ItemFilter::mayNeedAttention(padded.constData(), std::size_t(item.size()), table.foldedFilter()), portably)
+            << item.toHex().constData();
+        return portably;
     };
     Generator random{QRandomGenerator(7)};
     const TempFolder folder;

@@ -173,7 +173,9 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
     const bool sparse = m_sparse && m_emptyItem->length == 0;
     const std::size_t itemStart = sparse ? translateSparsely(scanFrom) : translateDensely(scanFrom);
     keepFrom(passLongItem(itemStart), itemStart);
-    m_sparse = m_matches * 64 < blockSize;
+    // Measured on chat: the first look pays up to about one match in three items, one in
+    // 16 bytes; with more, looking up every item wins.
+    m_sparse = m_matches * 16 < blockSize;
 }
 
 // The separators of 64 bytes at a time are found as one mask, whose bits then give the items

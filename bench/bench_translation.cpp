@@ -120,6 +120,7 @@ void stream(benchmark::State& state, const QByteArray& log)
 }
 
 void BM_Stream_ChatLog(benchmark::State& state) { stream(state, data().chatLog(ChatLogSize, 7)); }
+void BM_Stream_RealChat(benchmark::State& state) { stream(state, data().realChatLog(ChatLogSize, 7)); }
 void BM_Stream_FewHits(benchmark::State& state) { stream(state, data().fewHitsLog(ChatLogSize, 7)); }
 void BM_Stream_NoSeparator(benchmark::State& state) { stream(state, QByteArray(ChatLogSize, 'x')); }
 
@@ -160,6 +161,7 @@ void commandLine(benchmark::State& state, const QByteArray& log)
 }
 
 void BM_CommandLine_ChatLog(benchmark::State& state) { commandLine(state, data().chatLog(ChatLogSize, 7)); }
+void BM_CommandLine_RealChat(benchmark::State& state) { commandLine(state, data().realChatLog(ChatLogSize, 7)); }
 void BM_CommandLine_FewHits(benchmark::State& state) { commandLine(state, data().fewHitsLog(ChatLogSize, 7)); }
 void BM_CommandLine_NoSeparator(benchmark::State& state) { commandLine(state, QByteArray(ChatLogSize, 'x')); }
 
@@ -173,9 +175,11 @@ BENCHMARK(BM_Engine_32767Items_DictionaryEdited)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Engine_ReadDictionaryOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Engine_ReadDictionaryEdited)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Stream_ChatLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_RealChat)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_FewHits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_NoSeparator)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommandLine_ChatLog)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CommandLine_RealChat)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CommandLine_FewHits)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CommandLine_NoSeparator)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -94,6 +94,31 @@ QByteArray BenchData::fewHitsLog(qsizetype size, unsigned seed) const
     return log;
 }
 
+QByteArray BenchData::realChatLog(qsizetype size, unsigned seed) const
+{
+    QFile table(QStringLiteral(VERBOLET_SOURCE_DIR "/tools/dictionary/corpus/chat_tokens.tsv"));
+    if (!table.open(QIODevice::ReadOnly))
+        return {};
+    QByteArrayList words;
+    std::vector<double> counts;
+    while (!table.atEnd()) {
+        const QByteArrayList fields = table.readLine().split('\t');
+        if (fields.size() >= 2) {
+            words << fields[0];
+            counts.push_back(fields[1].toDouble());
+        }
+    }
+    std::mt19937 random(seed);
+    std::discrete_distribution<std::size_t> pick(counts.begin(), counts.end());
+    QByteArray log;
+    log.reserve(size + 1024);
+    while (log.size() < size) {
+        for (int i = 1 + int(random() % 25); i > 0; --i)
+            log += words[qsizetype(pick(random))] + (i > 1 ? ' ' : '\n');
+    }
+    return log;
+}
+
 QString BenchData::write(const QString& name, const QByteArray& bytes) const
 {
     const QString path = m_folder.filePath(name);

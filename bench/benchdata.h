@@ -24,6 +24,11 @@ public:
     // The same with everyday words only, so that few items are in the dictionary.
     QByteArray fewHitsLog(qsizetype size, unsigned seed) const;
 
+    // Lines of 1 to 25 words drawn as often as real text messages have them (the counts of
+    // tools/dictionary/corpus/chat_tokens.tsv), of which the shipped dictionary expands about
+    // one in ten; empty where that table cannot be read.
+    QByteArray realChatLog(qsizetype size, unsigned seed) const;
+
     // Writes `bytes` into the folder as `name` and returns the path.
     QString write(const QString& name, const QByteArray& bytes) const;
 

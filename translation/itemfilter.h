@@ -28,7 +28,7 @@ inline constexpr std::size_t TableSize = std::size_t(1) << IndexBits;
 inline constexpr std::uint64_t FoldBits = 0x2020202020202020ull;
 inline constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 
-// The first `length` (0 to FoldedBytes) bytes as two words, the bytes past them zero.
+// Up to FoldedBytes bytes as two words, the bytes past them zero.
 struct Words final {
     std::uint64_t first = 0;
     std::uint64_t second = 0;
@@ -46,11 +46,18 @@ constexpr std::size_t indexOf(std::uint64_t first, std::uint64_t second)
     return std::size_t((first * 0x9E3779B97F4A7C15ull ^ second * 0xC2B2AE3D27D4EB4Full) >> (64 - IndexBits));
 }
 
-// The table's index for `length` (up to FoldedBytes) bytes from `bytes`, 16 of them readable.
+// The first `length` (up to FoldedBytes) bytes from `bytes`, 16 of them readable, folded.
+inline Words folded(const char* bytes, std::size_t length)
+{
+    return {(KeyHash::word(bytes) | FoldBits) & KeptBytes[length].first,
+            (KeyHash::word(bytes + 8) | FoldBits) & KeptBytes[length].second};
+}
+
+// The table's index for those bytes.
 inline std::size_t indexOf(const char* bytes, std::size_t length)
 {
-    return indexOf((KeyHash::word(bytes) | FoldBits) & KeptBytes[length].first,
-                   (KeyHash::word(bytes + 8) | FoldBits) & KeptBytes[length].second);
+    const Words words = folded(bytes, length);
+    return indexOf(words.first, words.second);
 }
 
 // True where the item is not plain ASCII, is longer than FoldedBytes, or has a byte of 1 in
@@ -58,10 +65,9 @@ inline std::size_t indexOf(const char* bytes, std::size_t length)
 inline bool mayNeedAttentionPortably(const char* item, std::size_t length, const std::uint8_t* table)
 {
     const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
-    const std::uint64_t first = (KeyHash::word(item) | FoldBits) & KeptBytes[kept].first;
-    const std::uint64_t second = (KeyHash::word(item + 8) | FoldBits) & KeptBytes[kept].second;
-    const std::uint64_t notPlain = (first | second) & HighBits;
-    return (table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
+    const Words words = folded(item, kept);
+    const std::uint64_t notPlain = (words.first | words.second) & HighBits;
+    return (table[indexOf(words.first, words.second)] | notPlain | (length - kept)) != 0;
 }
 
 // The same, the folding and masking done on 16 bytes at once where the processor can.

@@ -17,15 +17,6 @@ std::uint64_t fourUnits(const char16_t* units)
     return word;
 }
 
-// Of four code units all below 0x80, 0x80 in each that is A to Z (as lowerAsciiBytes does it
-// for bytes: below 0x80 plus below 0x80 carries into no other unit).
-constexpr std::uint64_t capitals(std::uint64_t units)
-{
-    const std::uint64_t fromA = units + Units * (0x80 - 'A');
-    const std::uint64_t afterZ = units + Units * (0x80 - 'Z' - 1);
-    return fromA & ~afterZ & (Units * 0x80);
-}
-
 constexpr char16_t lowerAscii(char16_t c)
 {
     return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
@@ -50,7 +41,7 @@ QStringView lower(QStringView text, QString& scratch)
         const std::uint64_t units = fourUnits(chars + i);
         if ((units & NonAscii) != 0)
             break;
-        found |= capitals(units);
+        found |= asciiCapitals<Units>(units);
     }
     for (; i < size; ++i) {
         if (chars[i] >= 0x80) {
@@ -66,7 +57,7 @@ QStringView lower(QStringView text, QString& scratch)
     char16_t* const out = reinterpret_cast<char16_t*>(scratch.data());
     for (i = 0; i + 4 <= size; i += 4) {
         const std::uint64_t units = fourUnits(chars + i);
-        const std::uint64_t lowered = units | capitals(units) >> 2; // 0x80 >> 2 is the 0x20 between 'A' and 'a'
+        const std::uint64_t lowered = units | asciiCapitals<Units>(units) >> 2; // 0x80 >> 2 is the 0x20 between 'A' and 'a'
         std::memcpy(out + i, &lowered, sizeof lowered);
     }
     for (; i < size; ++i)

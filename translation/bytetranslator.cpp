@@ -171,7 +171,9 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
     const std::size_t blockSize = m_input.size() - scanFrom;
     // Where the empty item has a text, every line end writes it: nothing goes out as it came.
     const bool sparse = m_sparse && m_emptyItem->length == 0;
-    const std::size_t itemStart = sparse ? translateSparsely(scanFrom) : translateDensely(scanFrom);
+    const std::size_t itemStart = !sparse               ? translateDensely(scanFrom)
+                                  : m_table.keysArePlain() ? translateSparsely<true>(scanFrom)
+                                                           : translateSparsely<false>(scanFrom);
     keepFrom(passLongItem(itemStart), itemStart);
     // Measured on chat: the first look pays up to about one match in three items, one in
     // 16 bytes; with more, looking up every item wins.
@@ -209,14 +211,16 @@ std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
 // A first pass over each 64 bytes keeps, without a branch, only the items that may need more
 // than going out as they came (mayNeedAttention); those are translated one by one, and the
 // items between them go out in runs straight from the input, in text with few matches whole
-// lines and blocks at a time.
+// lines and blocks at a time. `PlainKeys`: whether every key is plain ASCII.
+template <bool PlainKeys>
 std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
 {
     const char* const data = m_input.data();
     const std::size_t size = m_input.size();
     const bool lines = m_mode == Mode::Lines;
     const KeyTable::ShortKeys keys = m_table.shortKeys();
-    const std::uint8_t* const folded = m_table.foldedFilter();
+    // Known when compiled, so that the look leaves out the test it needs not.
+    const ItemFilter::Keys firstLook{m_table.foldedFilter(), PlainKeys ? 0 : ~std::uint64_t(0)};
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     std::size_t passFrom = itemStart; // the items from here to the next one kept go out as they came
@@ -237,7 +241,7 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
             const std::size_t length = at - itemStart - std::size_t((data + at)[-1] == '\r'); // at 0, the padding
             starts[kept] = itemStart;
             ends[kept] = at;
-            kept += std::size_t(ItemFilter::mayNeedAttention(data + itemStart, length, folded));
+            kept += std::size_t(ItemFilter::mayNeedAttention(data + itemStart, length, firstLook));
             itemStart = at + 1;
         }
         for (std::size_t i = 0; i < kept; ++i) {
@@ -456,6 +460,9 @@ const KeyTable::Piece* ByteTranslator::lookUpOther(std::string_view item)
 {
     const std::size_t size = item.size();
     if (size > m_table.longestMatchable())
+        return m_table.noMatch();
+    // Of what is not plain ASCII, only the Kelvin sign lower-cases into plain ASCII keys.
+    if (m_table.keysArePlain() && std::memchr(item.data(), ItemFilter::KelvinSign.front(), size) == nullptr)
         return m_table.noMatch();
     if (size > sizeof(Remembered::words))
         return matchThroughText(item);

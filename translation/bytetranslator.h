@@ -71,6 +71,7 @@ private:
 
     void translateFrom(std::size_t scanFrom);
     std::size_t translateDensely(std::size_t scanFrom);
+    template <bool PlainKeys>
     std::size_t translateSparsely(std::size_t scanFrom);
     std::size_t finishChunks(Writer out, std::size_t itemStart);
     VERBOLET_HOT void passEndOfLongItem(Writer& out, std::size_t chunk, std::uint64_t& separators, std::size_t& itemStart);

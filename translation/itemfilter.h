@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #if defined(__x86_64__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -16,9 +17,14 @@
 //
 // It reads an item's first FoldedBytes bytes with each byte's 0x20 bit set, which a capital
 // and its small letter share, so that no item needs lower-casing to be looked at, and zero
-// bytes after them; their hash picks a byte of a table (KeyTable::foldedFilter), 1 where a key
+// bytes after them; their hash picks a byte of a table (KeyTable::firstLook), 1 where a key
 // of up to FoldedBytes bytes, folded the same way, has that hash, and for the empty item.
 // Bytes rather than bits: the first look reads one for every item.
+//
+// Text that is not plain ASCII lower-cases to text that is not either, but for the Kelvin
+// sign (U+212A, bytes E2 84 AA), which becomes "k". So where every key is plain ASCII, the
+// table also has each key spelled with Kelvin signs for its k's, and an item that is not
+// plain ASCII is looked at like any other; where some key is not, every such item is kept.
 namespace ItemFilter {
 
 inline constexpr std::size_t FoldedBytes = 16;
@@ -27,6 +33,13 @@ inline constexpr std::size_t TableSize = std::size_t(1) << IndexBits;
 
 inline constexpr std::uint64_t FoldBits = 0x2020202020202020ull;
 inline constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+inline constexpr std::string_view KelvinSign = "\xE2\x84\xAA";
+
+// What the first look knows of a dictionary's keys.
+struct Keys final {
+    const std::uint8_t* table = nullptr;
+    std::uint64_t notPlain = 0; // all ones where some key is not plain ASCII, else none
+};
 
 // Up to FoldedBytes bytes as two words, the bytes past them zero.
 struct Words final {
@@ -60,18 +73,19 @@ inline std::size_t indexOf(const char* bytes, std::size_t length)
     return indexOf(words.first, words.second);
 }
 
-// True where the item is not plain ASCII, is longer than FoldedBytes, or has a byte of 1 in
-// `table`. Reads 16 bytes from `item`, whatever its length: padding follows every item.
-inline bool mayNeedAttentionPortably(const char* item, std::size_t length, const std::uint8_t* table)
+// True where the item is longer than FoldedBytes, has a byte of 1 in the table, or is not
+// plain ASCII while some key is not either. Reads 16 bytes from `item`, whatever its length:
+// padding follows every item.
+inline bool mayNeedAttentionPortably(const char* item, std::size_t length, const Keys& keys)
 {
     const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
     const Words words = folded(item, kept);
-    const std::uint64_t notPlain = (words.first | words.second) & HighBits;
-    return (table[indexOf(words.first, words.second)] | notPlain | (length - kept)) != 0;
+    const std::uint64_t notPlain = (words.first | words.second) & HighBits & keys.notPlain;
+    return (keys.table[indexOf(words.first, words.second)] | notPlain | (length - kept)) != 0;
 }
 
 // The same, the folding and masking done on 16 bytes at once where the processor can.
-inline bool mayNeedAttention(const char* item, std::size_t length, const std::uint8_t* table)
+inline bool mayNeedAttention(const char* item, std::size_t length, const Keys& keys)
 {
 #ifdef VERBOLET_ITEMFILTER_SSE2
     const std::size_t kept = length < FoldedBytes ? length : FoldedBytes;
@@ -80,10 +94,10 @@ inline bool mayNeedAttention(const char* item, std::size_t length, const std::ui
     const __m128i bytes = _mm_and_si128(_mm_or_si128(loaded, _mm_set1_epi8(0x20)), keep);
     const std::uint64_t first = std::uint64_t(_mm_cvtsi128_si64(bytes));
     const std::uint64_t second = std::uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(bytes, bytes)));
-    const std::uint64_t notPlain = std::uint64_t(_mm_movemask_epi8(bytes));
-    return (table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
+    const std::uint64_t notPlain = std::uint64_t(_mm_movemask_epi8(bytes)) & keys.notPlain;
+    return (keys.table[indexOf(first, second)] | notPlain | (length - kept)) != 0;
 #else
-    return mayNeedAttentionPortably(item, length, table);
+    return mayNeedAttentionPortably(item, length, keys);
 #endif
 }
 

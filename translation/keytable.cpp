@@ -31,6 +31,7 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
         m_text += key;
         m_text += text;
         m_longestKey = std::max(m_longestKey, key.size());
+        m_plainKeys = m_plainKeys && std::all_of(key.begin(), key.end(), [](char c) { return (c & 0x80) == 0; });
     }
     m_text.append(Padding, '\0');
     m_pieces.front().text = m_text.data();
@@ -81,10 +82,28 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
 void KeyTable::fillFoldedFilter()
 {
     m_foldedFilter[ItemFilter::indexOf(m_text.data(), 0)] = 1; // the empty item
-    for (std::size_t i = 1; i < m_pieces.size(); ++i) {
-        if (m_pieces[i].keyLength <= ItemFilter::FoldedBytes) // padding follows every key
-            m_foldedFilter[ItemFilter::indexOf(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength)] = 1;
+    for (std::size_t i = 1; i < m_pieces.size(); ++i)
+        markSpellings({}, std::string_view(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength));
+}
+
+// Marks the key `spelled` + `rest` in the first look's table, in every spelling of up to
+// FoldedBytes bytes where any of the k's of `rest` is a Kelvin sign (a longer item is kept
+// whatever it is).
+void KeyTable::markSpellings(std::string spelled, std::string_view rest)
+{
+    if (spelled.size() + rest.size() > ItemFilter::FoldedBytes)
+        return;
+    const std::size_t k = rest.find('k');
+    if (k == std::string_view::npos) {
+        spelled += rest;
+        const std::size_t length = spelled.size();
+        spelled.resize(ItemFilter::FoldedBytes, '\0'); // the look reads FoldedBytes bytes
+        m_foldedFilter[ItemFilter::indexOf(spelled.data(), length)] = 1;
+        return;
     }
+    spelled += rest.substr(0, k);
+    markSpellings(spelled + 'k', rest.substr(k + 1));
+    markSpellings(spelled + std::string(ItemFilter::KelvinSign), rest.substr(k + 1));
 }
 
 // Once every piece is placed: two keys with one hash have the same two slots, so they can

@@ -102,8 +102,13 @@ public:
     // Whether any key may have the KeyHash `hash`: false for nearly every word that is no key.
     bool mayHave(std::uint64_t hash) const { return passes(m_filter.data(), hash); }
 
-    // The table of ItemFilter's first look at an item (see there).
+    // What ItemFilter's first look at an item needs (see there).
     const std::uint8_t* foldedFilter() const { return m_foldedFilter.data(); }
+    ItemFilter::Keys firstLook() const { return {foldedFilter(), m_plainKeys ? 0 : ~std::uint64_t(0)}; }
+
+    // Whether every key is plain ASCII: then an item that is not matches only if it holds a
+    // Kelvin sign, the byte E2 (see ItemFilter).
+    bool keysArePlain() const { return m_plainKeys; }
 
     // The same for any lower-cased key followed by at least eight readable bytes.
     const Piece* find(const char* key, std::size_t length, std::uint64_t hash) const;
@@ -127,6 +132,7 @@ private:
     bool place(std::size_t piece);
     bool hashesDistinct() const;
     void fillFoldedFilter();
+    void markSpellings(std::string spelled, std::string_view rest);
 
     std::vector<std::uint16_t> m_slots; // numbers of pieces; 0, noMatch(), where free
     std::vector<std::uint64_t> m_slotTags; // the tag of each slot's piece, read without the piece
@@ -140,4 +146,5 @@ private:
     std::vector<std::uint8_t> m_foldedFilter = std::vector<std::uint8_t>(ItemFilter::TableSize);
     std::string m_text;          // keys and texts, then Padding zero bytes
     std::size_t m_longestKey = 0;
+    bool m_plainKeys = true;
 };

@@ -9,6 +9,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace {
 
 // Words that collide: case pairs, lower cases longer or shorter, each other's expansions.
@@ -142,39 +144,62 @@ TEST(ItemFilter, TurnsAwayNoItemThatMatchesAndMostThatDoNot)
     // Both ways of looking, which must agree.
     const auto attended = [](const KeyTable& table, const QByteArray& item) {
         const QByteArray padded = item + QByteArray(16, 'x'); // whatever follows an item
-        const bool portably = ItemFilter::mayNeedAttentionPortably(padded.constData(), std::size_t(item.size()), table.foldedFilter());
-        EXPECT_EQ(ItemFilter::mayNeedAttention(padded.constData(), std::size_t(item.size()), table.foldedFilter()), portably)
+        const bool portably = ItemFilter::mayNeedAttentionPortably(padded.constData(), std::size_t(item.size()), table.firstLook());
+        EXPECT_EQ(ItemFilter::mayNeedAttention(padded.constData(), std::size_t(item.size()), table.firstLook()), portably)
             << item.toHex().constData();
         return portably;
     };
+    // What the first look relies on to turn away text that is not plain ASCII.
+    for (char32_t code = 0x80; code <= 0x10FFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF)
+            continue;
+        const QString lowered = TextCase::lower(QString::fromUcs4(&code, 1)); // U+FEFF comes out empty
+        const bool plain = std::all_of(lowered.begin(), lowered.end(), [](QChar c) { return c.unicode() < 0x80; });
+        ASSERT_EQ(plain && !lowered.isEmpty(), code == 0x212A) << unsigned(code);
+    }
     Generator random{QRandomGenerator(7)};
     const TempFolder folder;
+    int notPlainDictionaries = 0;
     for (int round = 0; round < 20; ++round) {
         const QString path = round == 0 ? QStringLiteral(VERBOLET_SOURCE_DIR "/data/SMS.dic") : folder.write("random.dic", random.dictionary());
         const Dictionary dictionary = loadOrFail(path);
         const KeyTable& table = dictionary.index().table();
+        bool plainKeys = true;
         for (const DictionaryIndex::Chain& chain : dictionary.index().chains()) {
             const QString key = dictionary.index().key(chain.firstLine).toString();
+            plainKeys = plainKeys && key.toUtf8().size() == key.size();
             QString mixed = key;
             for (QChar& c : mixed)
                 c = random.chance(50) ? c.toUpper() : c;
-            for (const QString& typed : {key, key.toUpper(), mixed}) {
+            const QString kelvin = QString(key).replace(u'k', QChar(0x212A));
+            QString kelvinOnce = key;
+            if (const qsizetype k = key.lastIndexOf(u'k'); k >= 0)
+                kelvinOnce[k] = QChar(0x212A);
+            for (const QString& typed : {key, key.toUpper(), mixed, kelvin, kelvinOnce}) {
                 if (TextCase::lower(typed) != key) // "ß" in capitals is "SS"
                     continue;
                 ASSERT_TRUE(attended(table, typed.toUtf8())) << "\"" << typed.toUtf8().toHex(' ').constData() << "\" in " << path.toStdString();
             }
         }
-        for (const QByteArray& always : {QByteArray(), QByteArray("caf\xC3\xA9"), QByteArray(17, 'q')})
+        EXPECT_EQ(table.keysArePlain(), plainKeys) << path.toStdString();
+        notPlainDictionaries += !plainKeys;
+        for (const QByteArray& always : {QByteArray(), QByteArray(17, 'q')})
             EXPECT_TRUE(attended(table, always)) << always.toHex().constData();
+        for (const QByteArray& notPlain : {QByteArray("caf\xC3\xA9"), QByteArray("\xC2\xA0"), QByteArray("\xF0\x9F\x98\x80!")})
+            EXPECT_TRUE(plainKeys || attended(table, notPlain)) << notPlain.toHex().constData() << " in " << path.toStdString();
     }
-    // Of words that are no key, nearly all are turned away.
+    EXPECT_GT(notPlainDictionaries, 0) << "no dictionary tried keys that are not plain ASCII";
+    // Of words that are no key, nearly all are turned away, those with letters that are not
+    // plain ASCII (the first look's table being the same for them) among them.
     const Dictionary filler = loadOrFail(folder.write("filler.dic", TestDictionary::withFiller({})));
+    ASSERT_TRUE(filler.index().table().keysArePlain());
     int turnedAway = 0;
     for (int i = 0; i < 1000; ++i) {
-        QByteArray word;
+        QString word;
         for (int letter = 1 + random.below(12); letter > 0; --letter)
-            word += char((random.chance(50) ? 'a' : 'A') + random.below(26));
-        turnedAway += !attended(filler.index().table(), word);
+            word += random.chance(10) ? QString(random.chance(20) ? QChar(0x212A) : QChar(0xE9))
+                                      : QString(QChar((random.chance(50) ? 'a' : 'A') + random.below(26)));
+        turnedAway += !attended(filler.index().table(), word.toUtf8());
     }
     EXPECT_GT(turnedAway, 950);
 }

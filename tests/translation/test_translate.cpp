@@ -30,6 +30,7 @@ TEST(Translate, EdgeCases)
         {"abbreviation in upper case", {"BRB\tBe Right BACK"}, "brb", "Be Right BACK"},
         {"punctuation or part of a word", {brb}, "brb, (brb) brbx xbrb", "brb, (brb) brbx xbrb"},
         {"non-ASCII lower-cased", {QStringLiteral("ÇA\tthat")}, QStringLiteral("ça Ça ÇA"), "that that that"},
+        {"Kelvin sign lower-cased to k", {"ok\tokay"}, QStringLiteral("O\u212A café \u212A\u212A"), QStringLiteral("okay café \u212A\u212A")},
         {"German sharp s", {QStringLiteral("STRASSE\tstreet")}, QStringLiteral("Straße strasse"),
          QStringLiteral("Straße street")},
         {"NUL inside an item", {QString::fromUtf8("a\0b\tnul", 7)}, QString::fromUtf8("A\0B", 3), "nul"},

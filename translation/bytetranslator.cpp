@@ -1,6 +1,7 @@
 #include "translation/bytetranslator.h"
 
 #include "translation/itemfilter.h"
+#include "translation/select.h"
 #include "translation/separators.h"
 #include "translation/textcase.h"
 #include "translation/textdecoding.h"
@@ -9,7 +10,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 namespace {
 
@@ -20,18 +20,6 @@ constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 // padding behind them.
 constexpr std::size_t BlockCopy = 32;
 static_assert(PaddedBytes::Padding >= BlockCopy && KeyTable::Padding >= BlockCopy);
-
-// `condition ? a : b` computed without a branch, where a branch would often be mispredicted.
-template <typename T>
-VERBOLET_HOT T choose(bool condition, T a, T b)
-{
-    if constexpr (std::is_pointer_v<T>) {
-        return reinterpret_cast<T>(choose(condition, reinterpret_cast<std::uintptr_t>(a), reinterpret_cast<std::uintptr_t>(b)));
-    } else {
-        const T mask = T(0) - T(condition);
-        return (a & mask) | (b & ~mask);
-    }
-}
 
 // The bits of a chunk's mask that stand for its first `count` bytes (all of them from 64 on).
 VERBOLET_HOT std::uint64_t bytesBefore(std::size_t count)
@@ -347,8 +335,11 @@ VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys
         out.matches += matched;
     }
     // Where matches are frequent, no branch on whether this item matched.
-    const char* const text = choose(matched, piece->text, item.data());
-    const std::size_t length = choose(matched, std::size_t(piece->length), item.size());
+    const auto unmatched = [&](auto itemValue, auto pieceValue) {
+        return selectIfEqual(std::uintptr_t(piece), std::uintptr_t(keys.pieces), itemValue, pieceValue);
+    };
+    const char* const text = unmatched(item.data(), piece->text);
+    const std::size_t length = unmatched(item.size(), std::size_t(piece->length));
     if (length == 0)
         return;
     ensureRoom(out, length);

@@ -2,6 +2,7 @@
 
 #include "translation/itemfilter.h"
 #include "translation/keyhash.h"
+#include "translation/select.h"
 
 #include <bit>
 #include <cstdint>
@@ -85,9 +86,10 @@ public:
                 return pieces;
             const std::size_t first = std::size_t(hash >> shift);
             const std::size_t second = std::size_t(hash >> SecondShift) & mask;
-            const std::size_t inFirst = slotPieces[first] & (std::size_t(0) - std::size_t(slotTags[first] == tag));
-            const std::size_t inSecond = slotPieces[second] & (std::size_t(0) - std::size_t(slotTags[second] == tag));
-            return pieces + (inFirst | inSecond); // a key is in one slot at most; noMatch() is piece 0
+            std::size_t piece = 0; // noMatch(); a key is in one slot at most
+            piece = selectIfEqual(slotTags[first], tag, std::size_t(slotPieces[first]), piece);
+            piece = selectIfEqual(slotTags[second], tag, std::size_t(slotPieces[second]), piece);
+            return pieces + piece;
         }
     };
 

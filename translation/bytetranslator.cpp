@@ -207,8 +207,8 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
     const std::size_t size = m_input.size();
     const bool lines = m_mode == Mode::Lines;
     const KeyTable::ShortKeys keys = m_table.shortKeys();
-    // Known when compiled, so that the look leaves out the test it needs not.
-    const ItemFilter::Keys firstLook{m_table.foldedFilter(), PlainKeys ? 0 : ~std::uint64_t(0)};
+    // Plainness known when compiled, so that the look leaves out the test it needs not.
+    const ItemFilter::Keys firstLook = ItemFilter::Keys::of(m_table.foldedFilter(), PlainKeys);
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     std::size_t passFrom = itemStart; // the items from here to the next one kept go out as they came

@@ -39,6 +39,8 @@ inline constexpr std::string_view KelvinSign = "\xE2\x84\xAA";
 struct Keys final {
     const std::uint8_t* table = nullptr;
     std::uint64_t notPlain = 0; // all ones where some key is not plain ASCII, else none
+
+    static constexpr Keys of(const std::uint8_t* table, bool plain) { return {table, plain ? 0 : ~std::uint64_t(0)}; }
 };
 
 // Up to FoldedBytes bytes as two words, the bytes past them zero.

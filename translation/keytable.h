@@ -106,7 +106,7 @@ public:
 
     // What ItemFilter's first look at an item needs (see there).
     const std::uint8_t* foldedFilter() const { return m_foldedFilter.data(); }
-    ItemFilter::Keys firstLook() const { return {foldedFilter(), m_plainKeys ? 0 : ~std::uint64_t(0)}; }
+    ItemFilter::Keys firstLook() const { return ItemFilter::Keys::of(foldedFilter(), m_plainKeys); }
 
     // Whether every key is plain ASCII: then an item that is not matches only if it holds a
     // Kelvin sign, the byte E2 (see ItemFilter).

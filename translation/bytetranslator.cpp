@@ -221,17 +221,25 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
         std::size_t starts[64];
         std::size_t ends[64];
         std::size_t kept = 0;
-        for (; separators != 0; separators &= separators - 1) {
-            const int bit = std::countr_zero(separators);
-            const std::size_t at = chunk + std::size_t(bit);
-            // A CR before an LF is no part of the item; before a space it is, but then the item
-            // matches nothing, since no key holds a CR, and the first look may leave it off too.
-            const std::size_t length = at - itemStart - std::size_t((data + at)[-1] == '\r'); // at 0, the padding
-            starts[kept] = itemStart;
-            ends[kept] = at;
-            kept += std::size_t(ItemFilter::mayNeedAttention(data + itemStart, length, firstLook));
-            itemStart = at + 1;
-        }
+        const auto lookAtItems = [&]<bool CarriageReturns>() {
+            for (; separators != 0; separators &= separators - 1) {
+                const int bit = std::countr_zero(separators);
+                const std::size_t at = chunk + std::size_t(bit);
+                // A CR before an LF is no part of the item; before a space it is, but then the item
+                // matches nothing, since no key holds a CR, and the first look may leave it off too.
+                const std::size_t length = at - itemStart - std::size_t(CarriageReturns && (data + at)[-1] == '\r'); // at 0, the padding
+                starts[kept] = itemStart;
+                ends[kept] = at;
+                kept += ItemFilter::mayNeedAttention(data + itemStart, length, firstLook);
+                itemStart = at + 1;
+            }
+        };
+        // Most text has no CR at all: where none stands before any of the chunk's separators
+        // (the bytes from the one before the chunk), no item needs a look at its last byte.
+        if (lines && hasByte(data + chunk - 1, '\r'))
+            lookAtItems.template operator()<true>();
+        else
+            lookAtItems.template operator()<false>();
         for (std::size_t i = 0; i < kept; ++i) {
             passItems(out, data + passFrom, data + starts[i]);
             const std::string_view item(data + starts[i], ends[i] - starts[i]);

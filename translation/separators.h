@@ -29,3 +29,20 @@ inline std::uint64_t separatorMask(const char* bytes, bool lineFeeds)
     return mask;
 #endif
 }
+
+// Whether any of the 64 bytes from `bytes` is `byte`. All 64 must be readable.
+inline bool hasByte(const char* bytes, char byte)
+{
+#ifdef VERBOLET_SEPARATORS_SSE2
+    const __m128i wanted = _mm_set1_epi8(byte);
+    const auto part = [&](int at) {
+        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * at)), wanted);
+    };
+    return _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(part(0), part(1)), _mm_or_si128(part(2), part(3)))) != 0;
+#else
+    bool found = false;
+    for (int i = 0; i < 64; ++i)
+        found |= bytes[i] == byte;
+    return found;
+#endif
+}

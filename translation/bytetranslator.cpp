@@ -165,12 +165,14 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
     keepFrom(passLongItem(itemStart), itemStart);
     // Measured on chat: the first look pays up to about one match in three items, one in
     // 16 bytes; with more, looking up every item wins.
-    m_sparse = m_matches * 16 < blockSize;
+    m_sparse = m_matches * 16 < std::min(blockSize, m_countedBytes);
 }
 
 // The separators of 64 bytes at a time are found as one mask, whose bits then give the items
 // one after another; every item is looked up and written without a branch on whether it
-// matched. Gives where the unfinished item starts.
+// matched. Matches are counted in the block's first CountedBytes only: that is enough to
+// choose the next block's way, and counting them all would cost 3 % of the pass. Gives where
+// the unfinished item starts.
 std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
 {
     const char* const data = m_input.data();
@@ -180,19 +182,24 @@ std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
     keys.filtered = false;
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
-    for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
-        std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
-        passEndOfLongItem(out, chunk, separators, itemStart);
-        for (; separators != 0; separators &= separators - 1) {
-            const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
-            const std::string_view item(data + itemStart, at - itemStart);
-            itemStart = at + 1;
-            if (data[at] == ' ')
-                endItem<false>(out, keys, item);
-            else
-                endLine<false>(out, keys, item, false);
+    std::size_t chunk = scanFrom;
+    const auto translateChunks = [&]<bool Counting>(std::size_t end) {
+        for (; chunk < end; chunk += 64) {
+            std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
+            passEndOfLongItem(out, chunk, separators, itemStart);
+            for (; separators != 0; separators &= separators - 1) {
+                const std::size_t at = chunk + std::size_t(std::countr_zero(separators));
+                const std::string_view item(data + itemStart, at - itemStart);
+                itemStart = at + 1;
+                const bool matched = data[at] == ' ' ? endItem<false>(out, keys, item) : endLine<false>(out, keys, item, false);
+                if constexpr (Counting)
+                    out.matches += matched;
+            }
         }
-    }
+    };
+    m_countedBytes = std::min(size - scanFrom, CountedBytes);
+    translateChunks.template operator()<true>(scanFrom + m_countedBytes);
+    translateChunks.template operator()<false>(size);
     return finishChunks(out, itemStart);
 }
 
@@ -212,6 +219,7 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     std::size_t passFrom = itemStart; // the items from here to the next one kept go out as they came
+    m_countedBytes = size - scanFrom;
     for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
         std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
         if (m_passingItem) [[unlikely]] {
@@ -318,15 +326,17 @@ ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view res
     return out;
 }
 
+// Writes `item` as what it matched, or as it came; whether it matched. A sparse pass counts
+// the matches itself.
 template <bool Sparse>
-VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
+VERBOLET_HOT bool ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
 {
     const KeyTable::Piece* const piece = lookUp(keys, item);
     const bool matched = piece != keys.pieces; // noMatch() is the first piece
     if constexpr (Sparse) {
         if (!matched) {
             if (item.empty())
-                return; // an empty item leaves no trace, not even a space
+                return false; // an empty item leaves no trace, not even a space
             // Unless it begins the line, the space before the item is its separator.
             const char* const from = item.data() - std::size_t(out.lineHasText);
             if (from != out.runEnd) {
@@ -335,12 +345,10 @@ VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys
             }
             out.runEnd = item.data() + item.size();
             out.lineHasText = true;
-            return;
+            return false;
         }
         ++out.matches;
         flushRun(out);
-    } else {
-        out.matches += matched;
     }
     // Where matches are frequent, no branch on whether this item matched.
     const auto unmatched = [&](auto itemValue, auto pieceValue) {
@@ -349,9 +357,10 @@ VERBOLET_HOT void ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys
     const char* const text = unmatched(item.data(), piece->text);
     const std::size_t length = unmatched(item.size(), std::size_t(piece->length));
     if (length == 0)
-        return;
+        return matched;
     ensureRoom(out, length);
     out.put(text, length, piece->leadingSpaces); // noMatch() has none
+    return matched;
 }
 
 VERBOLET_HOT void ByteTranslator::flushRun(Writer& out)
@@ -364,34 +373,35 @@ VERBOLET_HOT void ByteTranslator::flushRun(Writer& out)
 }
 
 // `item` is the last of the line, before its LF (or, `atEnd`, before the end of the input).
+// Whether it matched.
 template <bool Sparse>
-VERBOLET_HOT void ByteTranslator::endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd)
+VERBOLET_HOT bool ByteTranslator::endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd)
 {
     const bool crBefore = item.ends_with('\r');
     item.remove_suffix(crBefore);
-    endItem<Sparse>(out, keys, item);
-    const char* const itemEnd = item.data() + item.size();
-    const std::size_t lineEndLength = std::size_t(crBefore) + !atEnd;
-    if (out.runEnd == itemEnd && m_emptyItem->length == 0) { // the line end as it came
-        out.runEnd += lineEndLength;
-        out.lineHasText = false;
-        return;
+    const bool matched = endItem<Sparse>(out, keys, item);
+    if constexpr (Sparse) { // a dense pass writes no runs
+        if (out.runEnd == item.data() + item.size() && m_emptyItem->length == 0) { // the line end as it came
+            out.runEnd += std::size_t(crBefore) + !atEnd;
+            out.lineHasText = false;
+            return matched;
+        }
+        flushRun(out);
     }
     endLineAfterItems(out, crBefore, atEnd);
+    return matched;
 }
 
-// The item after the space Translate appends, and the line end as it came.
+// The item after the space Translate appends, and the line end as it came; no run is pending.
 VERBOLET_HOT void ByteTranslator::endLineAfterItems(Writer& out, bool crBefore, bool atEnd)
 {
-    flushRun(out);
     if (m_emptyItem->length > 0) {
         ensureRoom(out, m_emptyItem->length);
         out.put(m_emptyItem->text, m_emptyItem->length, m_emptyItem->leadingSpaces);
     }
     ensureRoom(out, 2);
-    const std::string_view lineEnd = std::string_view("\r\n").substr(crBefore ? 0 : 1, std::size_t(crBefore) + !atEnd);
-    std::memcpy(out.at, lineEnd.data(), lineEnd.size());
-    out.at += lineEnd.size();
+    std::memcpy(out.at, crBefore ? "\r\n" : "\n", 2); // two bytes whatever the length: a fixed copy
+    out.at += std::size_t(crBefore) + !atEnd;
     out.lineHasText = false;
 }
 

@@ -46,6 +46,8 @@ public:
     using OutputHandler = std::function<void(std::string_view)>;
 
     static constexpr std::size_t BlockSize = 128 * 1024;
+    // How much of a block a dense pass counts matches in (see translateDensely).
+    static constexpr std::size_t CountedBytes = 16 * 1024;
     static constexpr std::size_t OutputLimit = 256 * 1024;
 
     ByteTranslator(const Dictionary& dictionary, Mode mode, OutputHandler takeOutput = {});
@@ -77,9 +79,9 @@ private:
     VERBOLET_HOT void passEndOfLongItem(Writer& out, std::size_t chunk, std::uint64_t& separators, std::size_t& itemStart);
     VERBOLET_HOT void passItems(Writer& out, const char* from, const char* to);
     template <bool Sparse>
-    VERBOLET_HOT void endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
+    VERBOLET_HOT bool endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item);
     template <bool Sparse>
-    VERBOLET_HOT void endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
+    VERBOLET_HOT bool endLine(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item, bool atEnd);
     VERBOLET_HOT void endLineAfterItems(Writer& out, bool crBefore, bool atEnd);
     VERBOLET_HOT void flushRun(Writer& out);
     void keepFrom(std::size_t from, std::size_t itemStart);
@@ -114,7 +116,8 @@ private:
     PaddedBytes m_output;
     std::string m_lowered;                  // an item of more than eight bytes, lower-cased
     std::vector<Remembered> m_remembered;
-    std::size_t m_matches = 0;   // items of the block being translated that matched a key
+    std::size_t m_matches = 0;   // items of the block being translated that matched a key...
+    std::size_t m_countedBytes = 0; // ...in its first bytes, this many
     bool m_sparse = true;        // few items matched in the last block (see translateFrom)
     bool m_lineHasText = false;  // the output line so far is not empty
     bool m_lineStarted = false;  // bytes of a line have arrived since the last line end

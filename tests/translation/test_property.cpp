@@ -138,6 +138,37 @@ TEST(Property, OnTheShippedDictionaryEngineEqualsTheLiteralProcedure)
     expectTranslationsAsLiteral(path, random, 400);
 }
 
+// Streams of many blocks, in stretches where nearly every item is a key and where none is, fed
+// in pieces of up to three blocks: whichever way each block takes, and however much of it
+// goes to choosing the next one's, the output is the literal procedure's.
+TEST(Property, LongStreamsEqualTheLiteralProcedureWhicheverWayEachBlockTakes)
+{
+    const QString path = QStringLiteral(VERBOLET_SOURCE_DIR "/data/SMS.dic");
+    const auto fields = LiteralReference::splitLines(LiteralReference::readDictionary(path));
+    Generator keys{QRandomGenerator(64), {}};
+    for (const QStringList& line : fields)
+        keys.words << line[0];
+    Generator plain{QRandomGenerator(65), {"plain", "Words", "that", "seldom", "match", "\u00E9t\u00E9"}};
+    QByteArray stream;
+    for (int stretch = 0; stretch < 6; ++stretch) {
+        Generator& random = stretch % 2 == 0 ? keys : plain;
+        const QByteArray lineEnd = stretch % 4 < 2 ? "\n" : "\r\n";
+        for (const qsizetype end = stream.size() + 5 * qsizetype(ByteTranslator::BlockSize) / 4; stream.size() < end;)
+            stream += (&random == &keys ? random.message().toUtf8() : random.messageBytes()) + lineEnd;
+    }
+    const Dictionary dictionary = loadOrFail(path);
+    ByteTranslator translator(dictionary, ByteTranslator::Mode::Lines);
+    std::string output;
+    for (qsizetype at = 0, size = 0; at < stream.size(); at += size) {
+        size = std::min<qsizetype>(keys.below(3 * int(ByteTranslator::BlockSize)), stream.size() - at);
+        output += translator.feed(std::string_view(stream.constData() + at, std::size_t(size)));
+    }
+    output += translator.finish();
+    const QByteArray expected = LiteralReference::translateStream(fields, stream);
+    const auto differs = std::mismatch(output.begin(), output.end(), expected.begin(), expected.end());
+    ASSERT_EQ(QByteArray::fromStdString(output), expected) << "first difference at output byte " << (differs.first - output.begin());
+}
+
 // The first look at an item may let a word through that is no key, but never one that is.
 TEST(ItemFilter, TurnsAwayNoItemThatMatchesAndMostThatDoNot)
 {

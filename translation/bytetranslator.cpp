@@ -173,7 +173,7 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
 // matched. Matches are counted in the block's first CountedBytes only: that is enough to
 // choose the next block's way, and counting them all would cost 3 % of the pass. Gives where
 // the unfinished item starts.
-std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
+VERBOLET_CLONED std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
 {
     const char* const data = m_input.data();
     const std::size_t size = m_input.size();
@@ -183,7 +183,7 @@ std::size_t ByteTranslator::translateDensely(std::size_t scanFrom)
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     std::size_t chunk = scanFrom;
-    const auto translateChunks = [&]<bool Counting>(std::size_t end) {
+    const auto translateChunks = [&]<bool Counting>(std::size_t end) VERBOLET_HOT_LAMBDA {
         for (; chunk < end; chunk += 64) {
             std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
             passEndOfLongItem(out, chunk, separators, itemStart);

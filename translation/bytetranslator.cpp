@@ -435,8 +435,8 @@ VERBOLET_HOT const KeyTable::Piece* ByteTranslator::lookUp(const KeyTable::Short
     if (size > KeyTable::ShortKeyMax)
         return lookUpLong(item);
     const std::uint64_t word = KeyHash::word(item.data()) & KeyHash::firstBytesOf(size);
-    if ((word & HighBits) != 0)
-        return lookUpOther(item);
+    if ((word & HighBits) != 0) // of what is not plain ASCII, only the Kelvin sign lower-cases into plain keys
+        return keys.plainKeys && !KeyHash::hasByte(word, ItemFilter::KelvinSign.front()) ? keys.pieces : lookUpOther(item);
     return keys.find(KeyTable::tag(TextCase::lowerAsciiBytes(word), size));
 }
 

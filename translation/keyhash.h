@@ -56,6 +56,14 @@ struct KeyHash final {
         return word(padded);
     }
 
+    // Whether any of the eight bytes of `word` is `byte`.
+    static constexpr bool hasByte(std::uint64_t word, std::uint8_t byte)
+    {
+        constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+        const std::uint64_t x = word ^ (0x0101010101010101ull * byte); // zero bytes where `byte` was
+        return ~(((x & low7) + low7) | x | low7) != 0; // a byte's top bit: it was zero (no carry crosses)
+    }
+
     static std::uint64_t of(std::string_view key, std::uint64_t start = Start)
     {
         std::uint64_t hash = first(start, chunk(key.data(), key.size()), key.size()); // the empty key has one chunk too

@@ -75,6 +75,7 @@ public:
         // Whether the filter is asked first: worth a branch where words are seldom keys, a
         // loss where they often are (the branch could not be foretold).
         bool filtered = true;
+        bool plainKeys = false; // see keysArePlain()
 
         // The piece for the tag of a lower-cased key of up to ShortKeyMax bytes; noMatch()
         // when no key matches. Chosen without a branch. The hash is the key's KeyHash: with
@@ -99,7 +100,10 @@ public:
         return (filter[hash >> (64 - FilterBits + 6)] >> (hash >> (64 - FilterBits) & 63) & 1) != 0;
     }
 
-    ShortKeys shortKeys() const { return {m_filter.data(), m_slots.data(), m_slotTags.data(), m_pieces.data(), m_seed, m_shift, m_mask}; }
+    ShortKeys shortKeys() const
+    {
+        return {m_filter.data(), m_slots.data(), m_slotTags.data(), m_pieces.data(), m_seed, m_shift, m_mask, true, m_plainKeys};
+    }
 
     // Whether any key may have the KeyHash `hash`: false for nearly every word that is no key.
     bool mayHave(std::uint64_t hash) const { return passes(m_filter.data(), hash); }

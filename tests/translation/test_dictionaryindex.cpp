@@ -5,6 +5,7 @@
 #include "translation/keyhash.h"
 #include "translation/keytable.h"
 
+#include <algorithm>
 #include <cstring>
 
 TEST(DictionaryIndex, KeysNextLinesAndChains)
@@ -143,5 +144,28 @@ TEST(KeyTable, KeysThatShareAHashGetAnotherSeed)
         }
         std::sort(hashes.begin(), hashes.end());
         EXPECT_EQ(std::adjacent_find(hashes.begin(), hashes.end()), hashes.end()) << "a hash shared with the table's seed";
+    }
+}
+
+// The translator's quick test for a Kelvin sign's first byte in a short item: every byte value
+// at every place, among neighbours that differ from the byte sought in one bit or are equal to
+// it, and bytes that carry into their neighbours when added to.
+TEST(KeyHash, HasByteFindsEveryPlaceOfTheByteAndNoOther)
+{
+    for (const std::uint8_t sought : {std::uint8_t(0xE2), std::uint8_t(0x00), std::uint8_t(0x80), std::uint8_t(0x7F)}) {
+        for (const std::uint8_t neighbour : {std::uint8_t(sought ^ 0x80), std::uint8_t(sought ^ 0x01), std::uint8_t(0xFF), std::uint8_t(0x00)}) {
+            for (int place = 0; place < 8; ++place) {
+                for (int value = 0; value < 256; ++value) {
+                    std::uint8_t bytes[8];
+                    std::memset(bytes, neighbour, sizeof bytes);
+                    bytes[place] = std::uint8_t(value);
+                    std::uint64_t word = 0;
+                    std::memcpy(&word, bytes, sizeof word);
+                    const bool present = std::find(std::begin(bytes), std::end(bytes), sought) != std::end(bytes);
+                    ASSERT_EQ(KeyHash::hasByte(word, sought), present)
+                        << "byte " << int(sought) << ", " << value << " at " << place << " among " << int(neighbour);
+                }
+            }
+        }
     }
 }

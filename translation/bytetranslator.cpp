@@ -156,7 +156,6 @@ bool ByteTranslator::skipByteOrderMark()
 // takes the way the one before it called for.
 void ByteTranslator::translateFrom(std::size_t scanFrom)
 {
-    const std::size_t blockSize = m_input.size() - scanFrom;
     // Where the empty item has a text, every line end writes it: nothing goes out as it came.
     const bool sparse = m_sparse && m_emptyItem->length == 0;
     const std::size_t itemStart = !sparse               ? translateDensely(scanFrom)
@@ -165,7 +164,7 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
     keepFrom(passLongItem(itemStart), itemStart);
     // Measured on chat: the first look pays up to about one match in three items, one in
     // 16 bytes; with more, looking up every item wins.
-    m_sparse = m_matches * 16 < std::min(blockSize, m_countedBytes);
+    m_sparse = m_matches * 16 < m_countedBytes;
 }
 
 // The separators of 64 bytes at a time are found as one mask, whose bits then give the items

@@ -81,7 +81,7 @@ KeyTable::KeyTable(const std::vector<std::pair<std::string, std::string>>& keysA
 
 void KeyTable::fillFoldedFilter()
 {
-    m_foldedFilter[ItemFilter::indexOf(m_text.data(), 0)] = 1; // the empty item
+    m_foldedFilter[ItemFilter::indexOf(m_text.data(), 0)] = 1; // the empty item, and every item too long for the look
     for (std::size_t i = 1; i < m_pieces.size(); ++i)
         markSpellings({}, std::string_view(m_text.data() + m_pieces[i].keyOffset, m_pieces[i].keyLength));
 }

@@ -158,13 +158,15 @@ void ByteTranslator::translateFrom(std::size_t scanFrom)
 {
     // Where the empty item has a text, every line end writes it: nothing goes out as it came.
     const bool sparse = m_sparse && m_emptyItem->length == 0;
+    const std::size_t blockSize = m_input.size() - scanFrom;
+    const std::size_t countedBytes = sparse ? blockSize : std::min(blockSize, CountedBytes); // see translateDensely
     const std::size_t itemStart = !sparse               ? translateDensely(scanFrom)
                                   : m_table.keysArePlain() ? translateSparsely<true>(scanFrom)
                                                            : translateSparsely<false>(scanFrom);
     keepFrom(passLongItem(itemStart), itemStart);
     // Measured on chat: the first look pays up to about one match in three items, one in
     // 16 bytes; with more, looking up every item wins.
-    m_sparse = m_matches * 16 < m_countedBytes;
+    m_sparse = m_matches * 16 < countedBytes;
 }
 
 // The separators of 64 bytes at a time are found as one mask, whose bits then give the items
@@ -196,8 +198,7 @@ VERBOLET_CLONED std::size_t ByteTranslator::translateDensely(std::size_t scanFro
             }
         }
     };
-    m_countedBytes = std::min(size - scanFrom, CountedBytes);
-    translateChunks.template operator()<true>(scanFrom + m_countedBytes);
+    translateChunks.template operator()<true>(scanFrom + std::min(size - scanFrom, CountedBytes));
     translateChunks.template operator()<false>(size);
     return finishChunks(out, itemStart);
 }
@@ -218,7 +219,6 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
     Writer out = writer();
     std::size_t itemStart = m_itemStart;
     std::size_t passFrom = itemStart; // the items from here to the next one kept go out as they came
-    m_countedBytes = size - scanFrom;
     for (std::size_t chunk = scanFrom; chunk < size; chunk += 64) {
         std::uint64_t separators = separatorMask(data + chunk, lines) & bytesBefore(size - chunk);
         if (m_passingItem) [[unlikely]] {
@@ -250,10 +250,7 @@ std::size_t ByteTranslator::translateSparsely(std::size_t scanFrom)
         for (std::size_t i = 0; i < kept; ++i) {
             passItems(out, data + passFrom, data + starts[i]);
             const std::string_view item(data + starts[i], ends[i] - starts[i]);
-            if (data[ends[i]] == ' ')
-                endItem<true>(out, keys, item);
-            else
-                endLine<true>(out, keys, item, false);
+            out.matches += data[ends[i]] == ' ' ? endItem<true>(out, keys, item) : endLine<true>(out, keys, item, false);
             passFrom = ends[i] + 1;
         }
     }
@@ -325,8 +322,7 @@ ByteTranslator::Writer ByteTranslator::passRest(Writer out, std::string_view res
     return out;
 }
 
-// Writes `item` as what it matched, or as it came; whether it matched. A sparse pass counts
-// the matches itself.
+// Writes `item` as what it matched, or as it came; whether it matched.
 template <bool Sparse>
 VERBOLET_HOT bool ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys& keys, std::string_view item)
 {
@@ -346,7 +342,6 @@ VERBOLET_HOT bool ByteTranslator::endItem(Writer& out, const KeyTable::ShortKeys
             out.lineHasText = true;
             return false;
         }
-        ++out.matches;
         flushRun(out);
     }
     // Where matches are frequent, no branch on whether this item matched.

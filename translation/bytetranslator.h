@@ -129,8 +129,7 @@ private:
     PaddedBytes m_output;
     std::string m_lowered;                  // an item of more than eight bytes, lower-cased
     std::vector<Remembered> m_remembered;
-    std::size_t m_matches = 0;   // items of the block being translated that matched a key...
-    std::size_t m_countedBytes = 0; // ...in its first bytes, this many
+    std::size_t m_matches = 0;   // items of the block being translated that matched a key (see translateFrom)
     bool m_sparse = true;        // few items matched in the last block (see translateFrom)
     bool m_lineHasText = false;  // the output line so far is not empty
     bool m_lineStarted = false;  // bytes of a line have arrived since the last line end
